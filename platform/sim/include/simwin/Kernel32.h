@@ -1,0 +1,33 @@
+// kernel32: module, process and thread identity, last error, wide-text helpers
+// and code-page conversion.
+#pragma once
+
+#include "simwin/Types.h"
+
+#define CP_ACP 0
+#define CP_UTF8 65001
+
+HMODULE WINAPI GetModuleHandleW(LPCWSTR moduleName);
+DWORD WINAPI GetModuleFileNameW(HMODULE module, LPWSTR fileName, DWORD size);
+DWORD WINAPI GetCurrentProcessId();
+DWORD WINAPI GetCurrentThreadId();
+DWORD WINAPI GetLastError();
+void WINAPI SetLastError(DWORD error);
+
+int WINAPI lstrlenW(LPCWSTR text);
+LPWSTR WINAPI lstrcpyW(LPWSTR destination, LPCWSTR source);
+LPWSTR WINAPI lstrcpynW(LPWSTR destination, LPCWSTR source, int maxLength);
+LPWSTR WINAPI lstrcatW(LPWSTR destination, LPCWSTR source);
+int WINAPI lstrcmpW(LPCWSTR a, LPCWSTR b);
+int WINAPI lstrcmpiW(LPCWSTR a, LPCWSTR b);
+
+// Code page conversion. The simulated ANSI code page is Windows-1251, the
+// code page of a Russian system; characters it lacks become '?'.
+int WINAPI WideCharToMultiByte(UINT codePage, DWORD flags, LPCWSTR wide, int wideLength, LPSTR multiByte,
+                               int multiByteSize, LPCSTR defaultChar, LPBOOL usedDefaultChar);
+int WINAPI MultiByteToWideChar(UINT codePage, DWORD flags, LPCSTR multiByte, int multiByteLength, LPWSTR wide,
+                               int wideSize);
+
+BOOL WINAPI CloseHandle(HANDLE handle);
+void WINAPI Sleep(DWORD milliseconds);
+DWORD WINAPI GetTickCount();

@@ -1,0 +1,21 @@
+// Simulated Win32 surface: everything program code may call, grouped the way
+// the platform groups its libraries. Each header declares only what the
+// program uses, with the platform's names, values and structure layouts.
+#pragma once
+
+#include "simwin/Types.h"
+#include "simwin/Kernel32.h"
+#include "simwin/User32.h"
+#include "simwin/Hooks.h"
+#if __has_include("simwin/Advapi32.h")
+#include "simwin/Advapi32.h"
+#endif
+#if __has_include("simwin/Files.h")
+#include "simwin/Files.h"
+#endif
+#if __has_include("simwin/Shell32.h")
+#include "simwin/Shell32.h"
+#endif
+#if __has_include("simwin/Resources.h")
+#include "simwin/Resources.h"
+#endif
