@@ -1,0 +1,1 @@
+vintra_test(strings_test SOURCES common/StringsTest.cpp LIBS GTest::gtest_main)
