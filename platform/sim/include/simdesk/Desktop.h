@@ -59,6 +59,21 @@ bool ScriptIsEmpty();
 // left. The default prints the reason and aborts; the loop then gets WM_QUIT.
 void SetStallHandler(std::function<void(const std::string& reason)> handler);
 
+// A message box the program showed, and how the user answers the next one.
+struct ShownMessageBox {
+    HWND owner = nullptr;
+    std::u16string text;
+    std::u16string caption;
+    UINT type = 0;
+};
+const std::vector<ShownMessageBox>& MessageBoxesShown();
+// Queues the user's answer (IDOK, IDYES, ...) for the next message box;
+// typically called from a scripted action.
+void AnswerMessageBox(int answer);
+
+// Whether the program has called InitCommonControls.
+bool CommonControlsInitialised();
+
 // The program's executable path on the simulated disk (GetModuleFileNameW).
 void SetProgramPath(const std::u16string& path);
 

@@ -127,3 +127,19 @@ void WINAPI PostQuitMessage(int exitCode);
 // '-' and '0', a width and, for %s, a precision; no floating point. Writes
 // at most 1024 code units including the terminator.
 int wsprintfW(LPWSTR buffer, LPCWSTR format, ...);
+
+// Message boxes.
+#define MB_OK 0x00000000L
+#define MB_OKCANCEL 0x00000001L
+#define MB_YESNO 0x00000004L
+#define MB_ICONERROR 0x00000010L
+#define MB_ICONQUESTION 0x00000020L
+#define MB_ICONWARNING 0x00000030L
+#define MB_ICONINFORMATION 0x00000040L
+#define MB_SYSTEMMODAL 0x00001000L
+#define IDOK 1
+#define IDCANCEL 2
+#define IDYES 6
+#define IDNO 7
+
+int WINAPI MessageBoxW(HWND owner, LPCWSTR text, LPCWSTR caption, UINT type);

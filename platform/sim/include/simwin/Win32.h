@@ -7,6 +7,7 @@
 #include "simwin/Kernel32.h"
 #include "simwin/User32.h"
 #include "simwin/Hooks.h"
+#include "simwin/Comctl32.h"
 #if __has_include("simwin/Advapi32.h")
 #include "simwin/Advapi32.h"
 #endif

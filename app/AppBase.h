@@ -1,0 +1,26 @@
+// The first level of the application object: the module handle, the names
+// the whole program reads, and the virtual sequence operations that the
+// levels above extend.
+#pragma once
+
+#include "settings/WString.h"
+
+class AppBase {
+public:
+    AppBase();
+    virtual ~AppBase();
+
+    AppBase(const AppBase&) = delete;
+    AppBase& operator=(const AppBase&) = delete;
+
+    virtual bool InitCore();
+    virtual bool Exit();
+    virtual bool LoadSettings();
+    virtual bool SaveSettings();
+
+    HINSTANCE instance = nullptr;
+    // Shown by the entry function when a start is refused; nothing sets it.
+    WString errorText;
+    WString appName;
+    WString firmName;
+};

@@ -1,0 +1,19 @@
+#include "app/ProfileApp.h"
+
+ProfileApp::ProfileApp() {
+    profileName = TEXT("Default");
+}
+
+ProfileApp::~ProfileApp() = default;
+
+bool ProfileApp::InitInstance() {
+    return TrayApp::InitInstance();
+}
+
+bool ProfileApp::LoadSettings() {
+    return TrayApp::LoadSettings();
+}
+
+bool ProfileApp::SaveSettings() {
+    return TrayApp::SaveSettings();
+}

@@ -1,0 +1,15 @@
+// The second level of the application object: the start-up sequence's frame.
+#pragma once
+
+#include "app/AppBase.h"
+
+class SingleInstanceApp : public AppBase {
+public:
+    SingleInstanceApp();
+    ~SingleInstanceApp() override;
+
+    bool Exit() override;
+    virtual bool InitInstance();
+
+    bool singleInstance = true;
+};

@@ -1,0 +1,5 @@
+#include "app/InserterApp.h"
+
+// Built by static initialisation before the entry function runs and
+// destroyed after it returns.
+InserterApp theApp;

@@ -1,0 +1,12 @@
+// The third level of the application object: the notification-area settings.
+#pragma once
+
+#include "app/SingleInstanceApp.h"
+
+class TrayApp : public SingleInstanceApp {
+public:
+    TrayApp();
+    ~TrayApp() override;
+
+    bool InitInstance() override;
+};

@@ -1,0 +1,6 @@
+// comctl32: common controls.
+#pragma once
+
+#include "simwin/Types.h"
+
+void WINAPI InitCommonControls();

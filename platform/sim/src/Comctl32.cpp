@@ -1,0 +1,32 @@
+// comctl32: the control classes are always there on the simulated desktop;
+// the call is only remembered.
+#include "State.h"
+
+using namespace simdesk::detail;
+
+namespace {
+
+bool& Initialised() {
+    static bool initialised = false;
+    return initialised;
+}
+
+const bool kRegistered = [] {
+    OnReset([] { Initialised() = false; });
+    return true;
+}();
+
+}  // namespace
+
+void WINAPI InitCommonControls() {
+    (void)kRegistered;
+    Initialised() = true;
+}
+
+namespace simdesk {
+
+bool CommonControlsInitialised() {
+    return Initialised();
+}
+
+}  // namespace simdesk
