@@ -32,9 +32,11 @@ LRESULT CALLBACK HotKeyHook(int code, WPARAM message, LPARAM event) {
     const bool keyUp = message == WM_KEYUP || message == WM_SYSKEYUP;
     if (!keyDown && !keyUp) return passOn();
 
+    // The key code first: it turns away nearly every event of the desktop
+    // before any call is made.
+    if (LOBYTE(key->vkCode) != kMainRowTwo) return passOn();
     const HWND target = app.lastFocus;
     if (target == nullptr || !IsWindow(target)) return passOn();
-    if (LOBYTE(key->vkCode) != kMainRowTwo) return passOn();
     if (!IsDown(VK_SHIFT)) return passOn();
 
     const int required = app.hotKeyMode == 0 ? VK_LWIN : VK_MENU;

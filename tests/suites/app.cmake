@@ -1,0 +1,2 @@
+vintra_test(hotkey_test SIM_ONLY SOURCES sim/HotKeyHookTest.cpp LIBS GTest::gtest_main)
+vintra_test(entry_test SIM_ONLY SOURCES sim/ProgramEntryTest.cpp ${CMAKE_SOURCE_DIR}/app/Main.cpp LIBS GTest::gtest_main)
