@@ -8,15 +8,7 @@
 #include "simwin/User32.h"
 #include "simwin/Hooks.h"
 #include "simwin/Comctl32.h"
-#if __has_include("simwin/Advapi32.h")
 #include "simwin/Advapi32.h"
-#endif
-#if __has_include("simwin/Files.h")
 #include "simwin/Files.h"
-#endif
-#if __has_include("simwin/Shell32.h")
 #include "simwin/Shell32.h"
-#endif
-#if __has_include("simwin/Resources.h")
 #include "simwin/Resources.h"
-#endif

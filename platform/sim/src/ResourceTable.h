@@ -1,0 +1,42 @@
+// The program module's resources as the simulated desktop keeps them: the
+// entries of a compiled resource file (.res), parsed once. kernel32's resource
+// functions and version.dll read them here; so can other parts of the
+// simulation that load icons, dialog templates or strings.
+#pragma once
+
+#include "simwin/Win32.h"
+
+#include <cstddef>
+#include <string>
+#include <vector>
+
+namespace simdesk::detail {
+
+// A resource type or name: a number, or a text kept upper-case as the
+// resource compiler stores it.
+struct ResourceId {
+    bool isNumber = true;
+    WORD number = 0;
+    std::u16string text;
+};
+
+struct ResourceEntry {
+    ResourceId type;
+    ResourceId name;
+    WORD language = 0;
+    const BYTE* data = nullptr;
+    DWORD size = 0;
+};
+
+// Splits a .res file into its entries (the leading empty entry is dropped);
+// false when the bytes are not a well-formed .res file.
+bool ParseResFile(const BYTE* bytes, std::size_t size, std::vector<ResourceEntry>& entries);
+
+// The program module's entries, in the order of the resource file.
+const std::vector<ResourceEntry>& ProgramResources();
+
+// The entry for this type and name (numbers as MAKEINTRESOURCEW, "#123" or a
+// text), preferring the language the platform would choose; null if none.
+const ResourceEntry* FindProgramResource(LPCWSTR type, LPCWSTR name);
+
+}  // namespace simdesk::detail

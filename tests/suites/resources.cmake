@@ -1,0 +1,4 @@
+# The program's resources and version record: what the resource script gives
+# on both platforms, and the simulated desktop's handling of resource files.
+vintra_test(resources_test SOURCES common/ResourcesTest.cpp LIBS GTest::gtest_main)
+vintra_test(sim_resources_test SIM_ONLY SOURCES sim/ResourcesTest.cpp LIBS GTest::gtest_main)
