@@ -2,7 +2,7 @@
 // to and loaded from a real settings store.
 #include "settings/OptionList.h"
 #include "settings/SettingsStore.h"
-#include "tests/common/OptionRecorders.h"
+#include "common/OptionRecorders.h"
 
 #include <gtest/gtest.h>
 

@@ -1,7 +1,7 @@
 // Load and Save of every stored option kind through a settings store in
 // registry mode, under a root of the suite's own that is removed afterwards.
 #include "settings/SettingsStore.h"
-#include "tests/common/OptionRecorders.h"
+#include "common/OptionRecorders.h"
 
 #include <gtest/gtest.h>
 

@@ -1,6 +1,6 @@
 // Set, OnChanged, Commit, Revert and IsModified of every option kind, without
 // a store or a control.
-#include "tests/common/OptionRecorders.h"
+#include "common/OptionRecorders.h"
 
 #include <gtest/gtest.h>
 
