@@ -17,27 +17,73 @@ public:
     SettingsStore& operator=(const SettingsStore&) = delete;
 
     bool UsesRegistry() const;
+    // Both setters assign: a null argument leaves the current value.
     void SetRoot(const WString& root);
     const WString& GetRoot() const;
     void SetIniFileName(const WString& fileName);
     const WString& GetIniFileName() const;
 
+    // Replaces a placeholder of the same name and moves it to the end.
     bool AddPlaceholder(const WString& name, const WString& value);
     bool RemovePlaceholder(const WString& name);
+    // Applies the placeholders in list order; a later one also sees the text
+    // that an earlier one put in.
     WString ExpandPath(const WString& path) const;
 
+    // A null value (or block) deletes the stored value.
     bool WriteString(const WString& section, const WString& key, const WString& value);
     bool WriteInt(const WString& section, const WString& key, int value);
     bool WriteStruct(const WString& section, const WString& key, const void* block, UINT size);
+    // On failure the output keeps its value with the registry and becomes
+    // the empty text with an INI file.
     bool ReadString(const WString& section, const WString& key, WString& value);
     bool ReadStruct(const WString& section, const WString& key, void* block, UINT size);
+    // Refuses a section that does not name a key of its own (see
+    // IsDeletablePath), so a deletion never reaches the hive's root.
     bool DeleteSection(const WString& section);
     bool SectionExists(const WString& section);
 
 private:
     using Placeholder = std::pair<WString, WString>;
 
+    // One backend's operations, in the order of the store's operations. Each
+    // takes the composed path: a registry key, or an INI section name.
+    struct Backend {
+        bool (SettingsStore::*writeString)(const WString& path, const WString& key, const WString& value);
+        bool (SettingsStore::*writeInt)(const WString& path, const WString& key, int value);
+        bool (SettingsStore::*writeStruct)(const WString& path, const WString& key, const void* block, UINT size);
+        bool (SettingsStore::*readString)(const WString& path, const WString& key, WString& value);
+        bool (SettingsStore::*readStruct)(const WString& path, const WString& key, void* block, UINT size);
+        bool (SettingsStore::*deleteSection)(const WString& path);
+        bool (SettingsStore::*sectionExists)(const WString& path);
+    };
+    static const Backend registryBackend;
+    static const Backend iniBackend;
+    const Backend& Chosen() const { return useRegistry ? registryBackend : iniBackend; }
+
     WString ComposePath(const WString& section) const;
+    static bool IsDeletablePath(const WString& path);
+
+    // Registry backend (RegistryBackend.cpp): keys below HKEY_CURRENT_USER,
+    // every value REG_SZ, a key opened and closed within each operation.
+    bool RegistryWriteString(const WString& path, const WString& name, const WString& value);
+    bool RegistryWriteInt(const WString& path, const WString& name, int value);
+    bool RegistryWriteStruct(const WString& path, const WString& name, const void* block, UINT size);
+    bool RegistryReadString(const WString& path, const WString& name, WString& value);
+    bool RegistryReadStruct(const WString& path, const WString& name, void* block, UINT size);
+    bool RegistryKeyExists(const WString& path);
+    bool RegistryDeleteTree(const WString& path);
+
+    // INI backend (IniBackend.cpp): one file in the firm's and the
+    // application's folders under the user's application data.
+    bool IniFilePath(WCHAR (&path)[MAX_PATH]) const;
+    bool IniWriteString(const WString& section, const WString& key, const WString& value);
+    bool IniWriteInt(const WString& section, const WString& key, int value);
+    bool IniWriteStruct(const WString& section, const WString& key, const void* block, UINT size);
+    bool IniReadString(const WString& section, const WString& key, WString& value);
+    bool IniReadStruct(const WString& section, const WString& key, void* block, UINT size);
+    bool IniSectionExists(const WString& section);
+    bool IniDeleteSection(const WString& section);
 
     bool useRegistry;
     WString root;

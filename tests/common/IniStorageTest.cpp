@@ -1,0 +1,208 @@
+// The settings store in INI mode, in a firm and application folder of the
+// suite's own under the user's application data, removed after each test.
+#include "common/StorageTestSupport.h"
+#include "settings/ProgramNames.h"
+#include "settings/SettingsStore.h"
+
+#include <gtest/gtest.h>
+
+#include <cstring>
+
+using namespace storage_test;
+
+namespace {
+
+class IniStorageTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        place.Remove();
+        SetProgramNames(&firm, &app);
+        store.SetIniFileName(WString(TEXT("settings.ini")));
+    }
+    void TearDown() override {
+        place.Remove();
+        SetProgramNames(nullptr, nullptr);
+    }
+
+    // The stored text, or "<missing>" when the read fails; a failed INI read
+    // leaves the empty text.
+    std::u16string Read(LPCWSTR section, LPCWSTR key) {
+        WString text(TEXT("untouched"));
+        if (!store.ReadString(WString(section), WString(key), text)) {
+            EXPECT_EQ(Text(text), u"") << "a failed INI read leaves the empty text";
+            return u"<missing>";
+        }
+        return Text(text);
+    }
+    std::u16string FileValue(LPCWSTR section, LPCWSTR key) {
+        WCHAR buffer[64];
+        GetPrivateProfileStringW(section, key, TEXT("<missing>"), buffer, 64, place.file.Buffer());
+        return Text(buffer);
+    }
+
+    WString firm{TEXT("VintraStorageTestsFirm")};
+    WString app{TEXT("Ini")};
+    IniPlace place{TEXT("VintraStorageTestsFirm"), TEXT("Ini"), TEXT("settings.ini")};
+    SettingsStore store{false};
+};
+
+TEST_F(IniStorageTest, FirstUseMakesTheFoldersAndTheFile) {
+    EXPECT_FALSE(PathFileExistsW(place.firmFolder.Buffer()));
+    ASSERT_TRUE(store.WriteString(WString(TEXT("Options\\Common")), WString(TEXT("K")), WString(TEXT("v"))));
+    EXPECT_TRUE(PathFileExistsW(place.appFolder.Buffer()));
+    EXPECT_TRUE(PathFileExistsW(place.file.Buffer()));
+    EXPECT_EQ(FileValue(TEXT("Options\\Common"), TEXT("K")), u"v") << "the composed path is the section name";
+}
+
+TEST_F(IniStorageTest, ValuesReadBackAsTheyWereWritten) {
+    struct Case {
+        const char* what;
+        WString value;
+        std::u16string text;
+    };
+    const Case cases[] = {
+        {"text", WString(TEXT("Default")), u"Default"},
+        {"integer", WString(42), u"42"},
+        {"negative integer", WString(-1), u"-1"},
+        {"empty text reads as nothing", WString(TEXT("")), u"<missing>"},
+        {"767 characters: exactly the first buffer's capacity", WString(std::u16string(767, u'a').c_str()), std::u16string(767, u'a')},
+        {"1000 characters: the buffer grows", WString(std::u16string(1000, u'b').c_str()), std::u16string(1000, u'b')},
+    };
+    for (const Case& c : cases) {
+        ASSERT_TRUE(store.WriteString(WString(TEXT("Values")), WString(TEXT("Key")), c.value)) << c.what;
+        EXPECT_EQ(Read(TEXT("Values"), TEXT("Key")), c.text) << c.what;
+    }
+    ASSERT_TRUE(store.WriteInt(WString(TEXT("Values")), WString(TEXT("Number")), -1));
+    EXPECT_EQ(Read(TEXT("Values"), TEXT("Number")), u"-1");
+    EXPECT_EQ(Read(TEXT("Values"), TEXT("Missing")), u"<missing>");
+    EXPECT_EQ(Read(TEXT("NoSection"), TEXT("Key")), u"<missing>");
+}
+
+TEST_F(IniStorageTest, WritingNothingDeletesTheKey) {
+    const BYTE block[2] = {1, 2};
+    ASSERT_TRUE(store.WriteString(WString(TEXT("S")), WString(TEXT("Text")), WString(TEXT("abc"))));
+    ASSERT_TRUE(store.WriteStruct(WString(TEXT("S")), WString(TEXT("Block")), block, sizeof(block)));
+    EXPECT_TRUE(store.WriteString(WString(TEXT("S")), WString(TEXT("Text")), WString()));
+    EXPECT_TRUE(store.WriteStruct(WString(TEXT("S")), WString(TEXT("Block")), nullptr, 0));
+    EXPECT_EQ(FileValue(TEXT("S"), TEXT("Text")), u"<missing>");
+    EXPECT_EQ(FileValue(TEXT("S"), TEXT("Block")), u"<missing>");
+}
+
+TEST_F(IniStorageTest, StructuresNeedTheirExactSize) {
+    const BYTE stored[3] = {0x01, 0xAB, 0xFF};
+    ASSERT_TRUE(store.WriteStruct(WString(TEXT("S")), WString(TEXT("B")), stored, sizeof(stored)));
+    EXPECT_EQ(FileValue(TEXT("S"), TEXT("B")), u"01ABFFAB") << "hex digits and the checksum byte";
+
+    BYTE same[3] = {};
+    EXPECT_TRUE(store.ReadStruct(WString(TEXT("S")), WString(TEXT("B")), same, sizeof(same)));
+    EXPECT_EQ(std::memcmp(same, stored, sizeof(stored)), 0);
+    BYTE other[4] = {9, 9, 9, 9};
+    EXPECT_FALSE(store.ReadStruct(WString(TEXT("S")), WString(TEXT("B")), other, sizeof(other)));
+    EXPECT_FALSE(store.ReadStruct(WString(TEXT("S")), WString(TEXT("B")), other, 2));
+    EXPECT_EQ(other[0], 9) << "a failed read leaves the block";
+    EXPECT_FALSE(store.ReadStruct(WString(TEXT("S")), WString(TEXT("B")), nullptr, 0));
+
+    ASSERT_TRUE(WritePrivateProfileStringW(TEXT("S"), TEXT("B"), TEXT("01ABFF00"), place.file.Buffer()));
+    EXPECT_FALSE(store.ReadStruct(WString(TEXT("S")), WString(TEXT("B")), same, sizeof(same))) << "bad checksum";
+}
+
+TEST_F(IniStorageTest, SectionsExistWhileTheyHoldAnEntry) {
+    EXPECT_FALSE(store.SectionExists(WString(TEXT("Options\\Windows\\Main"))));
+    ASSERT_TRUE(store.WriteString(WString(TEXT("Options\\Windows\\Main")), WString(TEXT("Handle")), WString(TEXT("0"))));
+    ASSERT_TRUE(store.WriteString(WString(TEXT("Options\\Common")), WString(TEXT("K")), WString(TEXT("v"))));
+    EXPECT_TRUE(store.SectionExists(WString(TEXT("Options\\Windows\\Main"))));
+
+    ASSERT_TRUE(store.WriteString(WString(TEXT("Options\\Windows\\Main")), WString(TEXT("Handle")), WString()));
+    EXPECT_FALSE(store.SectionExists(WString(TEXT("Options\\Windows\\Main")))) << "an empty section counts as missing";
+
+    EXPECT_TRUE(store.DeleteSection(WString(TEXT("Options\\Common"))));
+    EXPECT_EQ(FileValue(TEXT("Options\\Common"), TEXT("K")), u"<missing>");
+    EXPECT_FALSE(store.DeleteSection(WString(TEXT(""))));
+}
+
+TEST_F(IniStorageTest, ANullKeyNeverAddressesTheWholeSection) {
+    ASSERT_TRUE(store.WriteString(WString(TEXT("S")), WString(TEXT("K")), WString(TEXT("v"))));
+    EXPECT_FALSE(store.WriteString(WString(TEXT("S")), WString(), WString(TEXT("x"))));
+    EXPECT_FALSE(store.WriteStruct(WString(TEXT("S")), WString(), nullptr, 0));
+    WString text(TEXT("untouched"));
+    EXPECT_FALSE(store.ReadString(WString(TEXT("S")), WString(), text)) << "would list the section's keys";
+    EXPECT_EQ(FileValue(TEXT("S"), TEXT("K")), u"v");
+}
+
+TEST_F(IniStorageTest, LinesThatAreNotKeyValuePairsStay) {
+    ASSERT_TRUE(store.WriteString(WString(TEXT("S")), WString(TEXT("First")), WString(TEXT("1"))));
+    const WCHAR lines[] = TEXT("no equals sign\0; a comment\0First=1\0Spaced  =  two words  \0");
+    ASSERT_TRUE(WritePrivateProfileSectionW(TEXT("S"), lines, place.file.Buffer()));
+
+    EXPECT_EQ(Read(TEXT("S"), TEXT("Spaced")), u"two words");
+    EXPECT_EQ(Read(TEXT("S"), TEXT("no equals sign")), u"<missing>");
+    ASSERT_TRUE(store.WriteString(WString(TEXT("S")), WString(TEXT("Added")), WString(TEXT("3"))));
+    WCHAR section[256];
+    const DWORD count = GetPrivateProfileSectionW(TEXT("S"), section, 256, place.file.Buffer());
+    std::u16string all(reinterpret_cast<const char16_t*>(section), count);
+    EXPECT_NE(all.find(u"no equals sign"), std::u16string::npos);
+    EXPECT_NE(all.find(u"Added=3"), std::u16string::npos);
+}
+
+// The firm's folder itself would fit in MAX_PATH, the file's path would not:
+// the operation fails before any folder is made.
+TEST_F(IniStorageTest, APathThatCannotFitFailsAndMakesNothing) {
+    const int firmLength = MAX_PATH - 9 - lstrlenW(place.appData) - 1;
+    WString longFirm(std::u16string(static_cast<std::size_t>(firmLength), u'f').c_str());
+    const WString folder = WString(place.appData) + TEXT("\\") + longFirm;
+    SetProgramNames(&longFirm, &app);
+    EXPECT_FALSE(store.WriteString(WString(TEXT("S")), WString(TEXT("K")), WString(TEXT("v"))));
+    WString text(TEXT("untouched"));
+    EXPECT_FALSE(store.ReadString(WString(TEXT("S")), WString(TEXT("K")), text));
+    EXPECT_EQ(Text(text), u"untouched");
+    EXPECT_FALSE(PathFileExistsW(folder.Buffer()));
+    RemoveDirectoryW(folder.Buffer());
+}
+
+TEST_F(IniStorageTest, NamesThatWouldLeaveTheirFolderAreRefused) {
+    struct Case {
+        const char* what;
+        LPCWSTR firmName;
+        LPCWSTR appName;
+        LPCWSTR fileName;
+    };
+    const Case cases[] = {
+        {"empty firm", TEXT(""), TEXT("Ini"), TEXT("settings.ini")},
+        {"firm climbs up", TEXT(".."), TEXT("Ini"), TEXT("settings.ini")},
+        {"application with a separator", TEXT("VintraStorageTestsFirm"), TEXT("a\\b"), TEXT("settings.ini")},
+        {"file name with a drive", TEXT("VintraStorageTestsFirm"), TEXT("Ini"), TEXT("C:x.ini")},
+        {"no file name", TEXT("VintraStorageTestsFirm"), TEXT("Ini"), nullptr},
+    };
+    for (const Case& c : cases) {
+        WString firmName(c.firmName);
+        WString appName(c.appName);
+        SetProgramNames(&firmName, &appName);
+        SettingsStore other(false);
+        other.SetIniFileName(WString(c.fileName));
+        EXPECT_FALSE(other.WriteString(WString(TEXT("S")), WString(TEXT("K")), WString(TEXT("v")))) << c.what;
+    }
+    SetProgramNames(nullptr, nullptr);
+    EXPECT_FALSE(store.WriteString(WString(TEXT("S")), WString(TEXT("K")), WString(TEXT("v")))) << "no names given";
+    EXPECT_FALSE(PathFileExistsW(place.firmFolder.Buffer()));
+}
+
+// A file stands where the firm's folder should be: nothing can be stored,
+// and the file is left alone.
+TEST_F(IniStorageTest, AFileInTheFoldersPlaceFailsTheOperations) {
+    ASSERT_TRUE(WritePrivateProfileStringW(TEXT("Other"), TEXT("Data"), TEXT("precious"), place.firmFolder.Buffer()));
+    EXPECT_FALSE(store.WriteString(WString(TEXT("S")), WString(TEXT("K")), WString(TEXT("v"))));
+    EXPECT_FALSE(store.SectionExists(WString(TEXT("S"))));
+    WCHAR buffer[32];
+    GetPrivateProfileStringW(TEXT("Other"), TEXT("Data"), TEXT(""), buffer, 32, place.firmFolder.Buffer());
+    EXPECT_EQ(Text(buffer), u"precious");
+}
+
+TEST_F(IniStorageTest, LaterChangesOfTheProgramNamesAreSeen) {
+    app = TEXT("Ini2");
+    IniPlace renamed(TEXT("VintraStorageTestsFirm"), TEXT("Ini2"), TEXT("settings.ini"));
+    ASSERT_TRUE(store.WriteString(WString(TEXT("S")), WString(TEXT("K")), WString(TEXT("v"))));
+    EXPECT_TRUE(PathFileExistsW(renamed.file.Buffer()));
+    renamed.Remove();
+}
+
+}  // namespace
