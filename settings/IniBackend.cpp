@@ -103,7 +103,15 @@ bool SettingsStore::IniReadString(const WString& section, const WString& key, WS
 bool SettingsStore::IniReadStruct(const WString& section, const WString& key, void* block, UINT size) {
     WCHAR path[MAX_PATH];
     if (block == nullptr || !Names(section, key) || !IniFilePath(path)) return false;
-    return GetPrivateProfileStructW(section.Buffer(), key.Buffer(), block, size, path) != FALSE;
+    // The profile function may write into the block before it finds that the
+    // stored data has another size, so it reads into a block of its own and
+    // the caller's block changes only on success.
+    std::unique_ptr<BYTE[]> scratch(new (std::nothrow) BYTE[size > 0 ? size : 1]);
+    if (scratch == nullptr) return false;
+    if (GetPrivateProfileStructW(section.Buffer(), key.Buffer(), scratch.get(), size, path) == FALSE) return false;
+    BYTE* out = static_cast<BYTE*>(block);
+    for (UINT i = 0; i < size; ++i) out[i] = scratch[i];
+    return true;
 }
 
 bool SettingsStore::IniSectionExists(const WString& section) {

@@ -27,6 +27,12 @@ inline std::u16string Text(const WString& text) {
     return Text(text.Buffer());
 }
 
+// A text of `count` copies of one character.
+inline WString Repeated(std::size_t count, WCHAR c) {
+    std::basic_string<WCHAR> text(count, c);
+    return WString(text.c_str());
+}
+
 inline std::string Narrow(const std::u16string& text) {
     std::string out;
     for (char16_t c : text) out.push_back(c < 0x80 ? static_cast<char>(c) : '?');

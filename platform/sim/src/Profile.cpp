@@ -296,6 +296,18 @@ BOOL WINAPI GetPrivateProfileStructW(LPCWSTR section, LPCWSTR key, LPVOID block,
     std::u16string value;
     if (!LoadProfile(fileName, file) || !file.FindValue(section, key, value)) return Fail(ERROR_FILE_NOT_FOUND);
     value = Unquote(value);
+    if (value.size() > 2 * static_cast<std::size_t>(size) + 2) {
+        // The platform decodes into the block before it finds the data too
+        // long, so a failed read may leave the block changed.
+        BYTE* out = static_cast<BYTE*>(block);
+        for (UINT i = 0; i < size; ++i) {
+            const int high = HexValue(value[2 * i]);
+            const int low = HexValue(value[2 * i + 1]);
+            if (high < 0 || low < 0) break;
+            out[i] = static_cast<BYTE>(high * 16 + low);
+        }
+        return Fail(ERROR_BAD_LENGTH);
+    }
     if (value.size() != 2 * static_cast<std::size_t>(size) + 2) return Fail(ERROR_BAD_LENGTH);
     std::vector<BYTE> bytes(size + 1u);
     unsigned sum = 0;
@@ -339,7 +351,11 @@ BOOL WINAPI WritePrivateProfileSectionW(LPCWSTR section, LPCWSTR lines, LPCWSTR 
     file.lines.erase(file.lines.begin() + static_cast<std::ptrdiff_t>(range.header + 1),
                      file.lines.begin() + static_cast<std::ptrdiff_t>(range.end));
     std::size_t at = range.header + 1;
-    for (LPCWSTR line = lines; *line != 0; line += lstrlenW(line) + 1)
-        file.lines.insert(file.lines.begin() + static_cast<std::ptrdiff_t>(at++), std::u16string(line));
+    // Only key=value strings are written; the platform drops the others.
+    for (LPCWSTR line = lines; *line != 0; line += lstrlenW(line) + 1) {
+        const Entry entry = ParseEntry(line);
+        if (entry.hasValue)
+            file.lines.insert(file.lines.begin() + static_cast<std::ptrdiff_t>(at++), entry.key + u"=" + entry.value);
+    }
     return SaveProfile(file) ? TRUE : FALSE;
 }
