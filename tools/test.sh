@@ -1,0 +1,93 @@
+#!/usr/bin/env bash
+# The project's test command: installs what is missing (Debian, as root),
+# builds both presets and runs every suite: the simulated desktop's under
+# sanitizers, then the Windows build's under Wine, the end-to-end test with
+# them. Exits non-zero if anything failed to build or pass.
+#
+#   tools/test.sh
+set -uo pipefail
+
+ROOT="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
+cd "$ROOT" || exit 1
+source "$ROOT/tools/wine-env.sh"
+
+say() { printf '\n=== %s\n' "$*"; }
+started=$(date +%s)
+
+# --- Packages -----------------------------------------------------------------
+PACKAGES=(cmake make g++ googletest libbenchmark-dev
+          g++-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64
+          wine64 xvfb xauth x11-xkb-utils)
+missing=()
+for package in "${PACKAGES[@]}"; do
+  dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q "install ok installed" || missing+=("$package")
+done
+if [ ${#missing[@]} -gt 0 ]; then
+  say "Installing ${missing[*]}"
+  if [ "$(id -u)" -ne 0 ]; then
+    echo "missing packages and not root: ${missing[*]}" >&2
+    exit 1
+  fi
+  export DEBIAN_FRONTEND=noninteractive
+  apt-get update -q && apt-get install -y -q --no-install-recommends "${missing[@]}" || exit 1
+fi
+
+# --- Virtual display and a fresh Wine prefix ------------------------------------
+mkdir -p "$VINTRA_WINE_DIR"
+xvfb_pid=""
+cleanup() {
+  "$VINTRA_WINESERVER" -k >/dev/null 2>&1
+  [ -n "$xvfb_pid" ] && kill "$xvfb_pid" 2>/dev/null && wait "$xvfb_pid" 2>/dev/null
+  rm -f "$VINTRA_DISPLAY_FILE"
+}
+trap cleanup EXIT
+trap 'exit 130' INT TERM
+
+say "Starting a virtual display"
+# Xvfb picks a free display number and writes it to the given descriptor.
+rm -f "$VINTRA_DISPLAY_FILE.number"
+Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3>"$VINTRA_DISPLAY_FILE.number" >/dev/null 2>&1 &
+xvfb_pid=$!
+for _ in $(seq 100); do
+  [ -s "$VINTRA_DISPLAY_FILE.number" ] && break
+  kill -0 "$xvfb_pid" 2>/dev/null || break
+  sleep 0.1
+done
+if [ ! -s "$VINTRA_DISPLAY_FILE.number" ]; then
+  echo "Xvfb did not start" >&2
+  exit 1
+fi
+export DISPLAY=":$(tr -d '[:space:]' <"$VINTRA_DISPLAY_FILE.number")"
+rm -f "$VINTRA_DISPLAY_FILE.number"
+echo "$DISPLAY" >"$VINTRA_DISPLAY_FILE"
+echo "display $DISPLAY"
+
+say "Creating a fresh Wine prefix in $WINEPREFIX"
+"$VINTRA_WINESERVER" -k >/dev/null 2>&1
+rm -rf "$WINEPREFIX"
+vintra_wine_make_prefix || exit 1
+# One wineserver for the whole run, so each test starts without booting Wine.
+"$VINTRA_WINESERVER" -p
+
+# --- Build and test -------------------------------------------------------------
+failed=()
+step() {
+  local name=$1
+  shift
+  say "$name"
+  "$@" || failed+=("$name")
+}
+
+step "Configure sim" cmake --preset sim
+step "Build sim" cmake --build --preset sim
+step "Test sim" ctest --preset sim
+step "Configure win64" cmake --preset win64
+step "Build win64" cmake --build --preset win64
+step "Test win64 (Wine, end-to-end)" ctest --preset win64
+
+say "Finished in $(( $(date +%s) - started )) s"
+if [ ${#failed[@]} -gt 0 ]; then
+  printf 'FAILED: %s\n' "${failed[@]}"
+  exit 1
+fi
+echo "All builds and suites passed."
