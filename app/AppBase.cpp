@@ -1,8 +1,16 @@
 #include "app/AppBase.h"
 
-AppBase::AppBase() {
+#include "settings/ProgramNames.h"
+
+AppBase::AppBase() : options(&store), store(true) {
     appName = TEXT("");
     firmName = TEXT("");
+    autostart.SetValue(true);
+    confirmExit.SetValue(true);
+    firstStart = false;
+    instance = nullptr;
+    // The INI backend builds its folders from the names of the application.
+    SetProgramNames(&firmName, &appName);
 }
 
 AppBase::~AppBase() = default;

@@ -3,6 +3,9 @@
 // levels above extend.
 #pragma once
 
+#include "options/OptionKinds.h"
+#include "settings/OptionList.h"
+#include "settings/SettingsStore.h"
 #include "settings/WString.h"
 
 class AppBase {
@@ -23,4 +26,12 @@ public:
     WString errorText;
     WString appName;
     WString firmName;
+    // The common options, saved under "Options\Common".
+    OptionList options;
+    // Starting with Windows: never stored, the Startup shortcut is its truth.
+    CheckBoxOption autostart;
+    CheckBoxOption confirmExit;
+    // "Options\Windows\Main" did not exist when the program started.
+    bool firstStart = false;
+    SettingsStore store;
 };

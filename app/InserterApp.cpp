@@ -3,6 +3,12 @@
 InserterApp::InserterApp() {
     appName = TEXT("Vintra");
     firmName = TEXT("Ostrelix");
+    hotKey2.SetValue(0);
+    hotKey2.SetDefault(0);
+    hotKeyMode = hotKey2.GetValue();
+    ru.SetValue(false);
+    ru.SetDefault(false);
+    ruOnly = ru.GetValue();
 }
 
 InserterApp::~InserterApp() = default;
@@ -10,6 +16,8 @@ InserterApp::~InserterApp() = default;
 bool InserterApp::InitInstance() {
     if (!ProfileApp::InitInstance()) return false;
     LoadSettings();
+    hotKeyMode = hotKey2.GetValue();
+    ruOnly = ru.GetValue();
     InitCommonControls();
     InstallHooks();
     return true;

@@ -19,9 +19,12 @@ public:
 
     HHOOK keyboardHook = nullptr;
     HWINEVENTHOOK focusHook = nullptr;
-    // 0: the combination uses [Left Win]; any other value: [Alt].
+    // "HotKey2": 0 the combination uses [Left Win], 1 [Alt].
+    RadioGroupOption hotKey2;
+    // The hook reads these copies of hotKey2 and ru, not the options.
     int hotKeyMode = 0;
-    // Act only while the target thread's layout is Russian.
+    // "Ru": act only while the target thread's layout is Russian.
+    DefaultedCheckBoxOption ru;
     bool ruOnly = false;
     // The window of another process that last received the keyboard focus.
     HWND lastFocus = nullptr;

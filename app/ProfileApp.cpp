@@ -1,6 +1,6 @@
 #include "app/ProfileApp.h"
 
-ProfileApp::ProfileApp() {
+ProfileApp::ProfileApp() : profileOptions(&store) {
     profileName = TEXT("Default");
 }
 

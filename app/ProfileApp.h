@@ -13,4 +13,6 @@ public:
     bool SaveSettings() override;
 
     WString profileName;
+    // No option is ever added to it; it is loaded and saved all the same.
+    OptionList profileOptions;
 };

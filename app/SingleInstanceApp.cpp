@@ -1,6 +1,10 @@
 #include "app/SingleInstanceApp.h"
 
-SingleInstanceApp::SingleInstanceApp() = default;
+SingleInstanceApp::SingleInstanceApp() {
+    startMinimize.SetValue(2);
+    closeMinimize.SetValue(false);
+    singleInstance = true;
+}
 
 SingleInstanceApp::~SingleInstanceApp() = default;
 

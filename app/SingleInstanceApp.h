@@ -12,4 +12,7 @@ public:
     virtual bool InitInstance();
 
     bool singleInstance = true;
+    // 0 normal, 1 minimised, 2 as the window was left.
+    TriStateOption startMinimize;
+    CheckBoxOption closeMinimize;
 };

@@ -1,6 +1,10 @@
 #include "app/TrayApp.h"
 
-TrayApp::TrayApp() = default;
+TrayApp::TrayApp() {
+    minimizeToTray.SetValue(true);
+    hideInTray.SetValue(false);
+    keepInTray.SetValue(true);
+}
 
 TrayApp::~TrayApp() = default;
 

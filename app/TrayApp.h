@@ -9,4 +9,8 @@ public:
     ~TrayApp() override;
 
     bool InitInstance() override;
+
+    CheckBoxOption minimizeToTray;
+    CheckBoxOption hideInTray;
+    CheckBoxOption keepInTray;
 };
