@@ -68,6 +68,7 @@ rm -rf "$WINEPREFIX"
 vintra_wine_make_prefix || exit 1
 # One wineserver for the whole run, so each test starts without booting Wine.
 "$VINTRA_WINESERVER" -p
+vintra_wine_start_services
 
 # --- Build and test -------------------------------------------------------------
 failed=()

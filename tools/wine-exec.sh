@@ -23,6 +23,7 @@ if ! vintra_use_run_display; then
 fi
 
 vintra_wine_prefix_ready || vintra_wine_make_prefix || exit 1
+vintra_wine_start_services
 
 "$VINTRA_WINE64" "$@"
 status=$?
