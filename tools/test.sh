@@ -73,10 +73,12 @@ vintra_wine_start_services
 # --- Build and test -------------------------------------------------------------
 failed=()
 step() {
-  local name=$1
+  local name=$1 begin
   shift
   say "$name"
+  begin=$(date +%s)
   "$@" || failed+=("$name")
+  echo "--- $name: $(( $(date +%s) - begin )) s"
 }
 
 step "Configure sim" cmake --preset sim
