@@ -7,6 +7,7 @@
 #include "simwin/Win32.h"
 
 #include <cstddef>
+#include <cstring>
 #include <string>
 #include <vector>
 
@@ -27,6 +28,25 @@ struct ResourceEntry {
     const BYTE* data = nullptr;
     DWORD size = 0;
 };
+
+// Little-endian fields of resource files and version records, read without
+// assuming their alignment.
+inline DWORD ReadDword(const BYTE* p) {
+    DWORD value = 0;
+    std::memcpy(&value, p, sizeof(value));
+    return value;
+}
+
+inline WORD ReadWord(const BYTE* p) {
+    WORD value = 0;
+    std::memcpy(&value, p, sizeof(value));
+    return value;
+}
+
+// Both formats align their parts to 4 bytes.
+constexpr std::size_t AlignDword(std::size_t offset) {
+    return (offset + 3) & ~static_cast<std::size_t>(3);
+}
 
 // Splits a .res file into its entries (the leading empty entry is dropped);
 // false when the bytes are not a well-formed .res file.

@@ -32,22 +32,6 @@ ResourceState& Resources() {
     return state;
 }
 
-DWORD ReadDword(const BYTE* p) {
-    DWORD value = 0;
-    std::memcpy(&value, p, sizeof(value));
-    return value;
-}
-
-WORD ReadWord(const BYTE* p) {
-    WORD value = 0;
-    std::memcpy(&value, p, sizeof(value));
-    return value;
-}
-
-constexpr std::size_t AlignDword(std::size_t offset) {
-    return (offset + 3) & ~static_cast<std::size_t>(3);
-}
-
 WCHAR UpperAscii(WCHAR c) {
     return (c >= u'a' && c <= u'z') ? static_cast<WCHAR>(c - (u'a' - u'A')) : c;
 }

@@ -36,16 +36,6 @@ const ResourceEntry* RecordOf(LPCWSTR fileName) {
     return record;
 }
 
-WORD ReadWord(const BYTE* p) {
-    WORD value = 0;
-    std::memcpy(&value, p, sizeof(value));
-    return value;
-}
-
-constexpr std::size_t AlignDword(std::size_t offset) {
-    return (offset + 3) & ~static_cast<std::size_t>(3);
-}
-
 // One node of a version record: wLength, wValueLength, wType, a key, then
 // the value and the children, each aligned to 4 bytes from the record start.
 struct Node {
