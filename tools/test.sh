@@ -87,6 +87,11 @@ step "Test sim" ctest --preset sim
 step "Configure win64" cmake --preset win64
 step "Build win64" cmake --build --preset win64
 step "Test win64 (Wine, end-to-end)" ctest --preset win64
+# The benchmark is built and run briefly so it keeps working; its ratios are
+# printed at the end. Timing is reported, never asserted.
+step "Configure bench" cmake --preset bench
+step "Build bench" cmake --build --preset bench
+step "Run bench (short)" build/bench/bench/hotkey_bench --benchmark_min_time=0.05 --benchmark_color=false
 
 say "Finished in $(( $(date +%s) - started )) s"
 if [ ${#failed[@]} -gt 0 ]; then

@@ -194,7 +194,12 @@ void RemoveSection(ProfileFile& file, LPCWSTR section) {
 ProfileFile::Range EnsureSection(ProfileFile& file, LPCWSTR section) {
     ProfileFile::Range range;
     if (!file.FindSection(section, range)) {
-        file.lines.push_back(u"[" + std::u16string(section) + u"]");
+        // Appended piece by piece: GCC 12 warns falsely (-Wrestrict) about
+        // operator+ on a literal when optimising.
+        std::u16string header(1, u'[');
+        header.append(section);
+        header.push_back(u']');
+        file.lines.push_back(std::move(header));
         range.header = file.lines.size() - 1;
         range.end = file.lines.size();
     }
