@@ -8,6 +8,7 @@ set -euo pipefail
 ROOT="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
 cd "$ROOT"
 
+bash "$ROOT/tools/install-deps.sh"
 cmake --preset win64 >/dev/null
 cmake --build --preset win64 --target Vintra
 echo "Starting build/win64/bin/Vintra.exe under Wine on ${DISPLAY:-a virtual display}"

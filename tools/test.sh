@@ -15,22 +15,7 @@ say() { printf '\n=== %s\n' "$*"; }
 started=$(date +%s)
 
 # --- Packages -----------------------------------------------------------------
-PACKAGES=(cmake make g++ googletest libbenchmark-dev
-          g++-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64
-          wine64 xvfb xauth x11-xkb-utils)
-missing=()
-for package in "${PACKAGES[@]}"; do
-  dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q "install ok installed" || missing+=("$package")
-done
-if [ ${#missing[@]} -gt 0 ]; then
-  say "Installing ${missing[*]}"
-  if [ "$(id -u)" -ne 0 ]; then
-    echo "missing packages and not root: ${missing[*]}" >&2
-    exit 1
-  fi
-  export DEBIAN_FRONTEND=noninteractive
-  apt-get update -q && apt-get install -y -q --no-install-recommends "${missing[@]}" || exit 1
-fi
+bash "$ROOT/tools/install-deps.sh" || exit 1
 
 # --- Virtual display and a fresh Wine prefix ------------------------------------
 mkdir -p "$VINTRA_WINE_DIR"
