@@ -1,8 +1,7 @@
 // OptionList: registration, order, Clear, and a whole group of options saved
 // to and loaded from a real settings store.
 #include "settings/OptionList.h"
-#include "settings/SettingsStore.h"
-#include "common/OptionRecorders.h"
+#include "common/OptionStoreFixture.h"
 
 #include <gtest/gtest.h>
 
@@ -108,26 +107,8 @@ TEST(OptionListTest, ClearKeepsTheValuesOfRealOptions) {
 
 // Every stored kind in one list, as the application keeps its common
 // options, through the registry.
-class OptionListStoreTest : public ::testing::Test {
+class OptionListStoreTest : public OptionStoreTest {
 protected:
-    void SetUp() override {
-        RemoveTestRoot();
-        store.SetRoot(WString(TEXT("Software\\VintraOptionTests\\")));
-    }
-    void TearDown() override { RemoveTestRoot(); }
-
-    static void RemoveTestRoot() {
-        SettingsStore software(true);
-        software.SetRoot(WString(TEXT("Software\\")));
-        software.DeleteSection(WString(TEXT("VintraOptionTests")));
-    }
-
-    std::u16string Stored(LPCWSTR key) {
-        WString text(TEXT(""));
-        if (!store.ReadString(section, WString(key), text)) return u"<missing>";
-        return Text(text);
-    }
-
     struct Options {
         CheckBoxOption confirmExit;
         TriStateOption startMinimize;
@@ -149,9 +130,6 @@ protected:
             list.Add(&ru, WString(TEXT("Ru")));
         }
     };
-
-    SettingsStore store{true};
-    const WString section{TEXT("Options\\Common")};
 };
 
 TEST_F(OptionListStoreTest, SaveAllThenLoadAllRestoresEveryKind) {

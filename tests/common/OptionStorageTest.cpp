@@ -1,38 +1,16 @@
 // Load and Save of every stored option kind through a settings store in
 // registry mode, under a root of the suite's own that is removed afterwards.
-#include "settings/SettingsStore.h"
-#include "common/OptionRecorders.h"
+#include "common/OptionStoreFixture.h"
 
 #include <gtest/gtest.h>
 
 namespace {
 
-class OptionStorageTest : public ::testing::Test {
+class OptionStorageTest : public OptionStoreTest {
 protected:
-    void SetUp() override {
-        RemoveTestRoot();
-        store.SetRoot(WString(TEXT("Software\\VintraOptionTests\\")));
-    }
-    void TearDown() override { RemoveTestRoot(); }
-
-    static void RemoveTestRoot() {
-        SettingsStore software(true);
-        software.SetRoot(WString(TEXT("Software\\")));
-        software.DeleteSection(WString(TEXT("VintraOptionTests")));
-    }
-
     void Store(LPCWSTR key, LPCWSTR text) {
         ASSERT_TRUE(store.WriteString(section, WString(key), WString(text))) << Narrow(WString(key));
     }
-    // The stored text, or "<missing>".
-    std::u16string Stored(LPCWSTR key) {
-        WString text(TEXT(""));
-        if (!store.ReadString(section, WString(key), text)) return u"<missing>";
-        return Text(text);
-    }
-
-    SettingsStore store{true};
-    const WString section{TEXT("Options\\Common")};
 };
 
 TEST_F(OptionStorageTest, IntLoadsTheStoredNumberOrZero) {
