@@ -2,3 +2,8 @@
 # on both platforms, and the simulated desktop's handling of resource files.
 vintra_test(resources_test SOURCES common/ResourcesTest.cpp LIBS GTest::gtest_main)
 vintra_test(sim_resources_test SIM_ONLY SOURCES sim/ResourcesTest.cpp LIBS GTest::gtest_main)
+# A test program with resources of its own beside the program's.
+vintra_test(test_resource_script_test
+  SOURCES common/TestResourceScriptTest.cpp
+  RC ${CMAKE_CURRENT_SOURCE_DIR}/common/res/ResourceScriptTest.rc
+  LIBS GTest::gtest_main)
