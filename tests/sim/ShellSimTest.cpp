@@ -117,6 +117,24 @@ TEST_F(ShellSimTest, ProcessHandlesOfOtherProgramsAndTheirErrors) {
     EXPECT_TRUE(CloseHandle(own));
 }
 
+// Windows checks the handle and its rights before it trims; Wine's
+// SetProcessWorkingSetSize is a stub that accepts any handle, so these rules
+// are pinned here only, where the simulation follows Windows.
+TEST_F(ShellSimTest, TrimmingNeedsAnOpenHandleWithTheQuotaRight) {
+    const SIZE_T trim = static_cast<SIZE_T>(-1);
+    SetLastError(0);
+    EXPECT_FALSE(SetProcessWorkingSetSize(nullptr, trim, trim));
+    EXPECT_EQ(GetLastError(), static_cast<DWORD>(ERROR_INVALID_HANDLE));
+
+    HANDLE process = OpenProcess(STANDARD_RIGHTS_REQUIRED, FALSE, GetCurrentProcessId());
+    ASSERT_NE(process, nullptr);
+    SetLastError(0);
+    EXPECT_FALSE(SetProcessWorkingSetSize(process, trim, trim));
+    EXPECT_EQ(GetLastError(), static_cast<DWORD>(ERROR_ACCESS_DENIED));
+    EXPECT_EQ(simdesk::WorkingSetTrims(), 0);
+    EXPECT_TRUE(CloseHandle(process));
+}
+
 TEST_F(ShellSimTest, ANewRunStartsWithoutTheOldRunsHandlesOrCom) {
     ASSERT_NE(OpenProcess(PROCESS_SET_QUOTA, FALSE, GetCurrentProcessId()), nullptr);
     ASSERT_EQ(CoInitialize(nullptr), S_OK);
