@@ -21,6 +21,12 @@ public:
     virtual bool LoadSettings();
     virtual bool SaveSettings();
 
+    // The Startup shortcut is the autostart setting: ReadAutostart sets the
+    // option from the shortcut's existence, ApplyAutostart creates or
+    // deletes the shortcut to match the option.
+    void ReadAutostart();
+    void ApplyAutostart();
+
     HINSTANCE instance = nullptr;
     // Shown by the entry function when a start is refused; nothing sets it.
     WString errorText;

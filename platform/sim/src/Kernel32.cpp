@@ -198,14 +198,6 @@ int WINAPI MultiByteToWideChar(UINT codePage, DWORD /*flags*/, LPCSTR multiByte,
     return needed;
 }
 
-BOOL WINAPI CloseHandle(HANDLE handle) {
-    if (handle == nullptr) {
-        SetLastError(ERROR_INVALID_HANDLE);
-        return FALSE;
-    }
-    return TRUE;
-}
-
 void WINAPI Sleep(DWORD milliseconds) {
     std::this_thread::sleep_for(std::chrono::milliseconds(milliseconds));
 }

@@ -31,3 +31,16 @@ int WINAPI MultiByteToWideChar(UINT codePage, DWORD flags, LPCSTR multiByte, int
 BOOL WINAPI CloseHandle(HANDLE handle);
 void WINAPI Sleep(DWORD milliseconds);
 DWORD WINAPI GetTickCount();
+
+// Processes: opening one by its id and trimming its working set.
+#define STANDARD_RIGHTS_REQUIRED 0x000F0000L
+#define SYNCHRONIZE 0x00100000L
+#define PROCESS_TERMINATE 0x0001
+#define PROCESS_SET_QUOTA 0x0100
+#define PROCESS_QUERY_INFORMATION 0x0400
+#define PROCESS_QUERY_LIMITED_INFORMATION 0x1000
+#define PROCESS_ALL_ACCESS (STANDARD_RIGHTS_REQUIRED | SYNCHRONIZE | 0xFFFF)
+
+HANDLE WINAPI GetCurrentProcess();
+HANDLE WINAPI OpenProcess(DWORD desiredAccess, BOOL inheritHandle, DWORD processId);
+BOOL WINAPI SetProcessWorkingSetSize(HANDLE process, SIZE_T minimumSize, SIZE_T maximumSize);

@@ -11,4 +11,6 @@
 #include "simwin/Advapi32.h"
 #include "simwin/Files.h"
 #include "simwin/Shell32.h"
+#include "simwin/Ole32.h"
+#include "simwin/ShellLink.h"
 #include "simwin/Resources.h"
