@@ -7,3 +7,8 @@ vintra_test(test_resource_script_test
   SOURCES common/TestResourceScriptTest.cpp
   RC ${CMAKE_CURRENT_SOURCE_DIR}/common/res/ResourceScriptTest.rc
   LIBS GTest::gtest_main)
+# Icon groups, the image each size gets, icon handles; the dialog templates
+# read from their raw bytes.
+vintra_test(icon_test SOURCES common/IconTest.cpp LIBS GTest::gtest_main)
+vintra_test(sim_icon_test SIM_ONLY SOURCES sim/IconTest.cpp LIBS GTest::gtest_main)
+vintra_test(dialog_template_test SOURCES common/DialogTemplateTest.cpp LIBS GTest::gtest_main)
