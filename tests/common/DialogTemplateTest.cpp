@@ -16,6 +16,7 @@ namespace {
 using templates::ControlClass;
 using templates::ControlSpec;
 using templates::TemplateSpec;
+using templates::Utf8;
 
 // A name-or-number field of a template: no value, a number, or a text.
 struct Field {
@@ -184,23 +185,6 @@ bool IsClass(const Field& field, ControlClass expected) {
         return field.isNumber ? (k.number != 0 && field.number == k.number) : UpperAscii(field.text) == k.name;
     }
     return false;
-}
-
-std::string Utf8(const std::u16string& text) {
-    std::string out;
-    for (char16_t c : text) {
-        if (c < 0x80) {
-            out.push_back(static_cast<char>(c));
-        } else if (c < 0x800) {
-            out.push_back(static_cast<char>(0xC0 | (c >> 6)));
-            out.push_back(static_cast<char>(0x80 | (c & 0x3F)));
-        } else {
-            out.push_back(static_cast<char>(0xE0 | (c >> 12)));
-            out.push_back(static_cast<char>(0x80 | ((c >> 6) & 0x3F)));
-            out.push_back(static_cast<char>(0x80 | (c & 0x3F)));
-        }
-    }
-    return out;
 }
 
 void ExpectControl(const ParsedControl& control, const ControlSpec& spec) {

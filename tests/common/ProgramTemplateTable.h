@@ -56,6 +56,24 @@ constexpr DWORD kBorder = 0x00800000;  // WS_BORDER
 constexpr DWORD kChild = WS_CHILD | WS_VISIBLE;
 constexpr DWORD kTopLevel = kSetFont | kModalFrame | WS_POPUP | WS_CAPTION | WS_SYSMENU;
 
+// For messages: the texts are Russian.
+inline std::string Utf8(const std::u16string& text) {
+    std::string out;
+    for (char16_t c : text) {
+        if (c < 0x80) {
+            out.push_back(static_cast<char>(c));
+        } else if (c < 0x800) {
+            out.push_back(static_cast<char>(0xC0 | (c >> 6)));
+            out.push_back(static_cast<char>(0x80 | (c & 0x3F)));
+        } else {
+            out.push_back(static_cast<char>(0xE0 | (c >> 12)));
+            out.push_back(static_cast<char>(0x80 | ((c >> 6) & 0x3F)));
+            out.push_back(static_cast<char>(0x80 | (c & 0x3F)));
+        }
+    }
+    return out;
+}
+
 inline const std::vector<TemplateSpec>& ProgramTemplates() {
     static const std::vector<TemplateSpec> all = {
         {IDD_MAIN, kTopLevel | kCenter | WS_MINIMIZEBOX, u"Vintra Light", 147, 76,

@@ -116,7 +116,12 @@ HANDLE LoadIconResource(HINSTANCE instance, LPCWSTR name, int cx, int cy, UINT f
         return nullptr;
     }
     HRSRC groupResource = FindResourceW(instance, name, RT_GROUP_ICON);
-    if (groupResource == nullptr) return nullptr;  // FindResourceW said why
+    if (groupResource == nullptr) {
+        // Seen under Wine: a missing icon group is reported as a missing
+        // resource type, even where the module has other icon groups.
+        SetLastError(ERROR_RESOURCE_TYPE_NOT_FOUND);
+        return nullptr;
+    }
     const BYTE* directory = static_cast<const BYTE*>(LockResource(LoadResource(instance, groupResource)));
     std::size_t count = 0;
     if (!IsIconDirectory(directory, SizeofResource(instance, groupResource), count)) {
@@ -174,12 +179,10 @@ HANDLE WINAPI LoadImageW(HINSTANCE instance, LPCWSTR name, UINT type, int cx, in
     return LoadIconResource(instance, name, cx, cy, flags);
 }
 
+// A handle that is not a live icon fails; as seen under Wine, the last error
+// is left as it was.
 BOOL WINAPI DestroyIcon(HICON icon) {
-    if (Icons().live.erase(reinterpret_cast<std::uintptr_t>(icon)) == 0) {
-        SetLastError(ERROR_INVALID_CURSOR_HANDLE);
-        return FALSE;
-    }
-    return TRUE;
+    return Icons().live.erase(reinterpret_cast<std::uintptr_t>(icon)) != 0 ? TRUE : FALSE;
 }
 
 // Like the platform's, this trusts the caller that the directory is whole.
