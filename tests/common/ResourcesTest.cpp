@@ -34,46 +34,7 @@ std::vector<BYTE> ProgramResource(LPCWSTR name, LPCWSTR type) {
     return std::vector<BYTE>(data, data + size);
 }
 
-#pragma pack(push, 2)
-struct IconGroupHeader {
-    WORD reserved;
-    WORD type;
-    WORD count;
-};
-struct IconGroupEntry {
-    BYTE width;
-    BYTE height;
-    BYTE colorCount;
-    BYTE reserved;
-    WORD planes;
-    WORD bitCount;
-    DWORD bytesInRes;
-    WORD id;
-};
-#pragma pack(pop)
-
-TEST(ProgramResourcesTest, IconGroupHoldsTheThreeSizesTheShellAsksFor) {
-    const std::vector<BYTE> group = ProgramResource(MAKEINTRESOURCEW(IDI_PROGRAM), RT_GROUP_ICON);
-    ASSERT_GE(group.size(), sizeof(IconGroupHeader));
-    IconGroupHeader header;
-    std::memcpy(&header, group.data(), sizeof(header));
-    EXPECT_EQ(header.type, 1);
-    ASSERT_EQ(header.count, 3);
-    ASSERT_EQ(group.size(), sizeof(IconGroupHeader) + header.count * sizeof(IconGroupEntry));
-
-    std::vector<int> sizes;
-    for (WORD i = 0; i < header.count; ++i) {
-        IconGroupEntry entry;
-        std::memcpy(&entry, group.data() + sizeof(header) + i * sizeof(IconGroupEntry), sizeof(entry));
-        sizes.push_back(entry.width);
-        EXPECT_EQ(entry.width, entry.height);
-        EXPECT_EQ(entry.bitCount, 32);
-        // Each image of the group is an icon resource of exactly the announced size.
-        const std::vector<BYTE> image = ProgramResource(MAKEINTRESOURCEW(entry.id), RT_ICON);
-        EXPECT_EQ(image.size(), entry.bytesInRes) << "image " << entry.id;
-    }
-    EXPECT_EQ(sizes, (std::vector<int>{16, 32, 48}));
-}
+// The icon groups and their images have a suite of their own (IconTest).
 
 TEST(ProgramResourcesTest, ManifestAsksForVisualStylesDpiAwarenessAndNoElevation) {
     const std::vector<BYTE> manifest = ProgramResource(MAKEINTRESOURCEW(1), RT_MANIFEST);

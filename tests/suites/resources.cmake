@@ -7,3 +7,14 @@ vintra_test(test_resource_script_test
   SOURCES common/TestResourceScriptTest.cpp
   RC ${CMAKE_CURRENT_SOURCE_DIR}/common/res/ResourceScriptTest.rc
   LIBS GTest::gtest_main)
+# Icon groups, the image each size gets, icon handles; the dialog templates
+# read from their raw bytes.
+vintra_test(icon_test SOURCES common/IconTest.cpp LIBS GTest::gtest_main)
+vintra_test(sim_icon_test SIM_ONLY SOURCES sim/IconTest.cpp LIBS GTest::gtest_main)
+vintra_test(dialog_template_test SOURCES common/DialogTemplateTest.cpp LIBS GTest::gtest_main)
+# The same templates made into windows by the dialog manager. Windows only
+# for now: it runs on the simulated desktop too once that has a dialog
+# manager (move it out of this condition then).
+if(NOT VINTRA_SIM)
+  vintra_test(dialog_template_window_test SOURCES common/DialogTemplateWindowTest.cpp LIBS GTest::gtest_main)
+endif()

@@ -1,5 +1,5 @@
-// kernel32's resource functions over the program's own module, and version.dll's
-// version-record functions.
+// kernel32's resource functions over the program's own module, user32's icons
+// loaded from them, and version.dll's version-record functions.
 #pragma once
 
 #include "simwin/Types.h"
@@ -36,6 +36,21 @@ HGLOBAL WINAPI LoadResource(HMODULE module, HRSRC resource);
 LPVOID WINAPI LockResource(HGLOBAL data);
 DWORD WINAPI SizeofResource(HMODULE module, HRSRC resource);
 BOOL WINAPI FreeResource(HGLOBAL data);
+
+// Icons (user32). Only icon resources of the program module are loaded; the
+// program destroys every icon it loads, so shared (cached) icons, bitmaps,
+// cursors and files are left out.
+#define IMAGE_BITMAP 0
+#define IMAGE_ICON 1
+#define IMAGE_CURSOR 2
+#define LR_DEFAULTCOLOR 0x00000000
+#define LR_DEFAULTSIZE 0x00000040
+
+HANDLE WINAPI LoadImageW(HINSTANCE instance, LPCWSTR name, UINT type, int cx, int cy, UINT flags);
+BOOL WINAPI DestroyIcon(HICON icon);
+// The RT_ICON identifier of the group's image that LoadImageW takes for this
+// size on this screen; 0 when the directory has none.
+int WINAPI LookupIconIdFromDirectoryEx(BYTE* directory, BOOL isIcon, int cx, int cy, UINT flags);
 
 typedef struct tagVS_FIXEDFILEINFO {
     DWORD dwSignature;
