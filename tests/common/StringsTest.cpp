@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <utility>
 
 namespace {
 
@@ -63,6 +64,30 @@ TEST(WStringTest, AssigningNothingKeepsTheValue) {
     EXPECT_EQ(Text(s), u"abc");
     s = s.Buffer();
     EXPECT_EQ(Text(s), u"abc");
+}
+
+// Construction and swap carry the exact value, null included; assignment,
+// moving or not, never makes a string null.
+TEST(WStringTest, MovesAndSwapsCarryTheExactValue) {
+    WString source(TEXT("abc"));
+    WString moved(std::move(source));
+    EXPECT_EQ(Text(moved), u"abc");
+    EXPECT_FALSE(source.IsSet()) << "a moved-from string is null";  // NOLINT(bugprone-use-after-move)
+    WString null;
+    WString movedNull(std::move(null));
+    EXPECT_FALSE(movedNull.IsSet());
+
+    WString target(TEXT("keep"));
+    target = WString();
+    EXPECT_EQ(Text(target), u"keep") << "moving a null string in keeps the value";
+    target = WString(TEXT("new"));
+    EXPECT_EQ(Text(target), u"new");
+
+    WString a(TEXT("a"));
+    WString b;
+    swap(a, b);
+    EXPECT_FALSE(a.IsSet()) << "swap hands over the null value";
+    EXPECT_EQ(Text(b), u"a");
 }
 
 TEST(WStringTest, Append) {

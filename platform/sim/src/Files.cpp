@@ -105,16 +105,6 @@ bool Resolve(LPCWSTR path, Target& target) {
 
 }  // namespace
 
-std::u16string FoldCase(const std::u16string& text) {
-    std::u16string folded = text;
-    for (char16_t& c : folded) {
-        if (c >= u'a' && c <= u'z') c = static_cast<char16_t>(c - 32);
-        else if (c >= 0x0430 && c <= 0x044F) c = static_cast<char16_t>(c - 32);
-        else if (c >= 0x0450 && c <= 0x045F) c = static_cast<char16_t>(c - 80);
-    }
-    return folded;
-}
-
 bool KeepingStorage() {
     return keepingStorage;
 }

@@ -2,16 +2,13 @@
 // Windows path resolution onto it, and the reset rules of registry and files.
 #pragma once
 
+#include "CaseFolding.h"
 #include "simdesk/Storage.h"
 
 #include <filesystem>
 #include <string>
 
 namespace simdesk::detail {
-
-// Upper-cases the letters a case-insensitive Windows name comparison folds:
-// Latin and Cyrillic.
-std::u16string FoldCase(const std::u16string& text);
 
 // True while StartNextRun resets the desktop: the storage keeps its contents.
 bool KeepingStorage();
