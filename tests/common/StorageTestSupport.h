@@ -100,6 +100,20 @@ inline std::vector<BYTE> Utf16Bytes(const std::u16string& text, bool withTermina
     return bytes;
 }
 
+// Writes a file as UTF-16LE with its byte-order mark, the way an editor
+// saves a profile file that holds any character.
+inline bool WriteUtf16File(LPCWSTR path, const std::u16string& text) {
+    HANDLE file = CreateFileW(path, GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
+    if (file == INVALID_HANDLE_VALUE) return false;
+    std::vector<BYTE> bytes = {0xFF, 0xFE};
+    const std::vector<BYTE> body = Utf16Bytes(text, false);
+    bytes.insert(bytes.end(), body.begin(), body.end());
+    DWORD written = 0;
+    const BOOL ok = WriteFile(file, bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr);
+    CloseHandle(file);
+    return ok && written == bytes.size();
+}
+
 // The INI suites' own firm and application folders under the user's
 // application data; removed after each test.
 struct IniPlace {

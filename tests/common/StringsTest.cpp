@@ -155,6 +155,16 @@ TEST(WStringTest, ToIntAndToBool) {
         {"beyond 32 bits saturates low", TEXT("-99999999999"), -2147483647 - 1},
         {"longer than the conversion buffer", TEXT("123456789012345678901234567890"), 2147483647},
         {"long text of blanks", TEXT("                              7"), 0},
+        // Characters the ANSI code page lacks reach the parser through the
+        // platform's best fit.
+        {"fullwidth digits", TEXT("\xFF11\xFF12"), 12},
+        {"fullwidth minus sign", TEXT("\xFF0D\xFF15"), -5},
+        {"fullwidth plus sign", TEXT("\xFF0B\xFF17"), 7},
+        {"ideographic space", TEXT("\x3000" "9"), 9},
+        {"em space", TEXT("\x2003" "4"), 4},
+        {"minus sign", TEXT("\x2212" "3"), -3},
+        {"a no-break space is in the code page and is no blank", TEXT("\x00A0" "5"), 0},
+        {"Arabic-Indic digits have no fit", TEXT("\x0661\x0662"), 0},
     };
     for (const Case& c : cases) {
         EXPECT_EQ(WString(c.text).ToInt(), c.value) << c.what;

@@ -2,6 +2,7 @@
 // helpers and code-page conversion.
 #include "CaseFolding.h"
 #include "State.h"
+#include "StorageState.h"
 
 #include <chrono>
 #include <thread>
@@ -213,10 +214,13 @@ int WINAPI MultiByteToWideChar(UINT codePage, DWORD /*flags*/, LPCSTR multiByte,
 }
 
 BOOL WINAPI CloseHandle(HANDLE handle) {
-    if (handle == nullptr) {
+    if (handle == nullptr || handle == INVALID_HANDLE_VALUE) {
         SetLastError(ERROR_INVALID_HANDLE);
         return FALSE;
     }
+    // Files are the only handles with state of their own here; the others
+    // (processes, threads, events) need no release.
+    CloseFileHandle(handle);
     return TRUE;
 }
 

@@ -35,6 +35,9 @@ enum class TextEncoding { Ansi, Utf16 };
 bool ReadHostText(const std::filesystem::path& file, std::u16string& text, TextEncoding& encoding);
 bool WriteHostText(const std::filesystem::path& file, const std::u16string& text, TextEncoding encoding);
 
+// Closes a handle of CreateFileW; false when it is none.
+bool CloseFileHandle(HANDLE handle);
+
 // The private-profile functions look for a bare file name in this folder.
 constexpr char16_t kWindowsFolder[] = u"C:\\Windows";
 
