@@ -76,13 +76,29 @@ TEST(NameCaseTest, RegistryKeysAndValues) {
     RemoveTestKey();
 }
 
+// Wine's profile functions (seen with Wine 8) fold ASCII letters only in
+// section and key names, where Windows folds every letter as the registry
+// does; the simulated desktop follows Windows.
+bool ProfileNamesFoldAsciiOnly() {
+#ifdef _WIN32
+    HMODULE ntdll = GetModuleHandleW(L"ntdll.dll");
+    return ntdll != nullptr && GetProcAddress(ntdll, "wine_get_version") != nullptr;
+#else
+    return false;
+#endif
+}
+
 TEST(NameCaseTest, ProfileSectionsAndKeys) {
+    const bool asciiOnly = ProfileNamesFoldAsciiOnly();
     IniPlace place(TEXT("VintraStorageTestsFirm"), TEXT("Case"), TEXT("case.ini"));
     place.Remove();
     CreateDirectoryW(place.firmFolder.Buffer(), nullptr);
     CreateDirectoryW(place.appFolder.Buffer(), nullptr);
     std::u16string text;
-    for (const Case& c : kCases) text += u"[" + Name(u's', c, c.lower) + u"]\r\n" + Name(u'k', c, c.lower) + u"=found\r\n";
+    for (const Case& c : kCases) {
+        text.append(u"[").append(Name(u's', c, c.lower)).append(u"]\r\n");
+        text.append(Name(u'k', c, c.lower)).append(u"=found\r\n");
+    }
     ASSERT_TRUE(WriteUtf16File(place.file.Buffer(), text));
     for (const Case& c : kCases) {
         const std::u16string section = Name(u'S', c, c.upper);
@@ -90,7 +106,8 @@ TEST(NameCaseTest, ProfileSectionsAndKeys) {
         WCHAR buffer[16];
         GetPrivateProfileStringW(reinterpret_cast<LPCWSTR>(section.c_str()), reinterpret_cast<LPCWSTR>(key.c_str()),
                                  TEXT("missing"), buffer, 16, place.file.Buffer());
-        EXPECT_EQ(Text(buffer), c.folds ? u"found" : u"missing") << c.what;
+        const bool folds = c.folds && (!asciiOnly || c.lower < 0x80);
+        EXPECT_EQ(Text(buffer), folds ? u"found" : u"missing") << c.what;
     }
     place.Remove();
 }
