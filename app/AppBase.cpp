@@ -1,7 +1,5 @@
 #include "app/AppBase.h"
 
-#include "settings/ProgramNames.h"
-
 AppBase::AppBase() : options(&store), store(true) {
     appName = TEXT("");
     firmName = TEXT("");
@@ -9,14 +7,15 @@ AppBase::AppBase() : options(&store), store(true) {
     confirmExit.SetValue(true);
     firstStart = false;
     instance = nullptr;
-    // The INI backend builds its folders from the names of the application.
-    SetProgramNames(&firmName, &appName);
 }
 
 AppBase::~AppBase() = default;
 
 bool AppBase::InitCore() {
     if (!appName.IsSet() || appName.Length() == 0) return false;
+    // The INI backend names its folders after the program; the store keeps
+    // its own copies, so it never looks at another object's members.
+    store.SetProgramNames(firmName, appName);
     instance = GetModuleHandleW(nullptr);
     return true;
 }

@@ -1,7 +1,6 @@
 // The INI file half of the settings store: the composed path is the section
 // name, and the file lives in the firm's and the application's folders under
 // the user's application data.
-#include "settings/ProgramNames.h"
 #include "settings/SettingsStore.h"
 
 #include <memory>
@@ -42,8 +41,8 @@ bool Names(const WString& section, const WString& key) {
 }  // namespace
 
 bool SettingsStore::IniFilePath(WCHAR (&path)[MAX_PATH]) const {
-    const WString* firm = ProgramFirmName();
-    const WString* app = ProgramAppName();
+    const WString* firm = &firmName;
+    const WString* app = &appName;
     if (!IsPlainName(firm) || !IsPlainName(app) || !IsPlainName(&iniFileName)) return false;
     path[0] = 0;
     if (FAILED(SHGetFolderPathW(nullptr, CSIDL_APPDATA, nullptr, SHGFP_TYPE_CURRENT, path))) return false;

@@ -8,6 +8,10 @@
 
 namespace {
 
+// What follows a raw block handed to the system: one unit that is not zero.
+constexpr UINT kGuardBytes = sizeof(WCHAR);
+constexpr BYTE kGuardByte = 0xFF;
+
 // A key of HKEY_CURRENT_USER held for one operation; closed on every way out.
 class RegistryKey {
 public:
@@ -60,7 +64,19 @@ bool SettingsStore::RegistryWriteInt(const WString& path, const WString& name, i
 bool SettingsStore::RegistryWriteStruct(const WString& path, const WString& name, const void* block, UINT size) {
     RegistryKey key;
     if (!key.Create(path)) return false;
-    return SetOrDelete(key, name, block, size);
+    if (block == nullptr) return SetOrDelete(key, name, nullptr, 0);
+    // A string-typed value whose last unit is not zero gets the unit after
+    // the data appended by the system when that unit is zero: the system reads
+    // past the block it was given, and the stored size then depends on
+    // whatever follows the caller's block. The bytes go from a copy followed
+    // by a unit that is never zero, so exactly the block is stored, always,
+    // and builds that read it with its exact size keep reading it.
+    std::unique_ptr<BYTE[]> copy(new (std::nothrow) BYTE[std::size_t{size} + kGuardBytes]);
+    if (copy == nullptr) return false;
+    const BYTE* bytes = static_cast<const BYTE*>(block);
+    for (UINT i = 0; i < size; ++i) copy[i] = bytes[i];
+    for (UINT i = 0; i < kGuardBytes; ++i) copy[size + i] = kGuardByte;
+    return SetOrDelete(key, name, copy.get(), size);
 }
 
 bool SettingsStore::RegistryReadString(const WString& path, const WString& name, WString& value) {
@@ -91,12 +107,25 @@ bool SettingsStore::RegistryReadStruct(const WString& path, const WString& name,
     // The platform leaves a buffer that is too small undefined, so the size
     // is checked first and such a block is never handed over.
     DWORD stored = 0;
-    if (RegQueryValueExW(key.get(), name.Buffer(), nullptr, nullptr, nullptr, &stored) != ERROR_SUCCESS ||
-        stored > size)
-        return false;
+    if (RegQueryValueExW(key.get(), name.Buffer(), nullptr, nullptr, nullptr, &stored) != ERROR_SUCCESS) return false;
+    if (stored <= size) {
+        DWORD received = stored;
+        return RegQueryValueExW(key.get(), name.Buffer(), nullptr, nullptr, static_cast<BYTE*>(block), &received) ==
+               ERROR_SUCCESS;
+    }
+    // Earlier builds handed the block over as it was, and the system may then
+    // have stored one zero unit more (see RegistryWriteStruct): such a value
+    // is the block and is read as it.
+    if (stored != size + sizeof(WCHAR)) return false;
+    std::unique_ptr<BYTE[]> scratch(new (std::nothrow) BYTE[stored]);
+    if (scratch == nullptr) return false;
     DWORD received = stored;
-    return RegQueryValueExW(key.get(), name.Buffer(), nullptr, nullptr, static_cast<BYTE*>(block), &received) ==
-           ERROR_SUCCESS;
+    if (RegQueryValueExW(key.get(), name.Buffer(), nullptr, nullptr, scratch.get(), &received) != ERROR_SUCCESS ||
+        received != stored || scratch[size] != 0 || scratch[size + 1] != 0)
+        return false;
+    BYTE* out = static_cast<BYTE*>(block);
+    for (UINT i = 0; i < size; ++i) out[i] = scratch[i];
+    return true;
 }
 
 bool SettingsStore::RegistryKeyExists(const WString& path) {

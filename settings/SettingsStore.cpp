@@ -36,6 +36,14 @@ const WString& SettingsStore::GetIniFileName() const {
     return iniFileName;
 }
 
+void SettingsStore::SetProgramNames(const WString& firm, const WString& app) {
+    // Exact copies: a null name must not keep an earlier one.
+    WString firmCopy(firm);
+    WString appCopy(app);
+    swap(firmName, firmCopy);
+    swap(appName, appCopy);
+}
+
 bool SettingsStore::AddPlaceholder(const WString& name, const WString& value) {
     RemovePlaceholder(name);
     placeholders.emplace_back(name, value);
@@ -44,7 +52,7 @@ bool SettingsStore::AddPlaceholder(const WString& name, const WString& value) {
 
 bool SettingsStore::RemovePlaceholder(const WString& name) {
     for (auto it = placeholders.begin(); it != placeholders.end(); ++it) {
-        if (it->first == name) {
+        if (it->name == name) {
             placeholders.erase(it);
             return true;
         }
@@ -55,7 +63,7 @@ bool SettingsStore::RemovePlaceholder(const WString& name) {
 WString SettingsStore::ExpandPath(const WString& path) const {
     WCHAR* text = HeapTextCopy(path.Buffer());
     if (text == nullptr) return WString();
-    for (const Placeholder& pair : placeholders) ReplaceAll(&text, pair.first.Buffer(), pair.second.Buffer());
+    for (const Placeholder& pair : placeholders) ReplaceAll(&text, pair.name.Buffer(), pair.value.Buffer());
     WString expanded(text);
     HeapTextFree(text);
     return expanded;
@@ -89,23 +97,32 @@ bool SettingsStore::IsDeletablePath(const WString& path) {
     return namesAKey;
 }
 
+bool SettingsStore::NamesAValue(const WString& key) {
+    return key.IsSet() && key.Length() > 0;
+}
+
 bool SettingsStore::WriteString(const WString& section, const WString& key, const WString& value) {
+    if (!NamesAValue(key)) return false;
     return (this->*Chosen().writeString)(ComposePath(section), key, value);
 }
 
 bool SettingsStore::WriteInt(const WString& section, const WString& key, int value) {
+    if (!NamesAValue(key)) return false;
     return (this->*Chosen().writeInt)(ComposePath(section), key, value);
 }
 
 bool SettingsStore::WriteStruct(const WString& section, const WString& key, const void* block, UINT size) {
+    if (!NamesAValue(key)) return false;
     return (this->*Chosen().writeStruct)(ComposePath(section), key, block, size);
 }
 
 bool SettingsStore::ReadString(const WString& section, const WString& key, WString& value) {
+    if (!NamesAValue(key)) return false;
     return (this->*Chosen().readString)(ComposePath(section), key, value);
 }
 
 bool SettingsStore::ReadStruct(const WString& section, const WString& key, void* block, UINT size) {
+    if (!NamesAValue(key)) return false;
     return (this->*Chosen().readStruct)(ComposePath(section), key, block, size);
 }
 

@@ -5,7 +5,6 @@
 
 #include "settings/WString.h"
 
-#include <utility>
 #include <vector>
 
 class SettingsStore {
@@ -22,6 +21,9 @@ public:
     const WString& GetRoot() const;
     void SetIniFileName(const WString& fileName);
     const WString& GetIniFileName() const;
+    // The firm's and the application's names, which name the INI file's two
+    // folders. The store keeps copies: the names' owner may go first.
+    void SetProgramNames(const WString& firm, const WString& app);
 
     // Replaces a placeholder of the same name and moves it to the end.
     bool AddPlaceholder(const WString& name, const WString& value);
@@ -30,6 +32,8 @@ public:
     // that an earlier one put in.
     WString ExpandPath(const WString& path) const;
 
+    // Every operation on a value needs its key: a null or empty key, which
+    // the registry takes for the key's default value, is refused.
     // A null value (or block) deletes the stored value.
     bool WriteString(const WString& section, const WString& key, const WString& value);
     bool WriteInt(const WString& section, const WString& key, int value);
@@ -44,7 +48,24 @@ public:
     bool SectionExists(const WString& section);
 
 private:
-    using Placeholder = std::pair<WString, WString>;
+    // A name and its replacement. The list closes gaps by moving later pairs
+    // down, so a pair moves exactly (a null value stays null) instead of
+    // going through WString assignment, which would keep the old slot's text.
+    struct Placeholder {
+        WString name;
+        WString value;
+
+        Placeholder(const WString& n, const WString& v) : name(n), value(v) {}
+        Placeholder(const Placeholder&) = delete;
+        Placeholder& operator=(const Placeholder&) = delete;
+        Placeholder(Placeholder&& other) noexcept = default;
+        Placeholder& operator=(Placeholder&& other) noexcept {
+            swap(name, other.name);
+            swap(value, other.value);
+            return *this;
+        }
+        ~Placeholder() = default;
+    };
 
     // One backend's operations, in the order of the store's operations. Each
     // takes the composed path: a registry key, or an INI section name.
@@ -63,6 +84,7 @@ private:
 
     WString ComposePath(const WString& section) const;
     static bool IsDeletablePath(const WString& path);
+    static bool NamesAValue(const WString& key);
 
     // Registry backend (RegistryBackend.cpp): keys below HKEY_CURRENT_USER,
     // every value REG_SZ, a key opened and closed within each operation.
@@ -88,5 +110,7 @@ private:
     bool useRegistry;
     WString root;
     WString iniFileName;
+    WString firmName;
+    WString appName;
     std::vector<Placeholder> placeholders;
 };

@@ -62,6 +62,10 @@ WString::WString(int number) {
 
 WString::WString(const WString& other) : WString(other.text) {}
 
+WString::WString(WString&& other) noexcept : text(other.text) {
+    other.text = nullptr;
+}
+
 WString::~WString() {
     Free();
     live = 0;
@@ -90,6 +94,20 @@ WString& WString::operator=(LPCWSTR source) {
 
 WString& WString::operator=(const WString& other) {
     return *this = other.text;
+}
+
+WString& WString::operator=(WString&& other) noexcept {
+    if (other.text == nullptr || &other == this) return *this;
+    Free();
+    text = other.text;
+    other.text = nullptr;
+    return *this;
+}
+
+void swap(WString& a, WString& b) noexcept {
+    WCHAR* held = a.text;
+    a.text = b.text;
+    b.text = held;
 }
 
 WString& WString::operator=(int number) {

@@ -12,12 +12,23 @@ public:
     WString() = default;
     WString(LPCWSTR text);  // NOLINT(google-explicit-constructor): texts convert freely, as in the Win32 calls they feed
     explicit WString(int number);
+    // Construction copies exactly: a copy or a move of a null string is null.
     WString(const WString& other);
+    WString(WString&& other) noexcept;
     ~WString();
 
+    // Assignment never makes a string null: a null source leaves the target
+    // as it was, whether it is copied or moved from.
     WString& operator=(LPCWSTR text);
     WString& operator=(const WString& other);
+    WString& operator=(WString&& other) noexcept;
     WString& operator=(int number);
+
+    // Exchanges the two values exactly, null included. Assignment keeps a
+    // target when the source is null, so an element type of a container that
+    // shifts, sorts or swaps its elements moves its strings with this (see
+    // the settings store's placeholders), never with assignment.
+    friend void swap(WString& a, WString& b) noexcept;
 
     WString& operator+=(LPCWSTR text);
     WString& operator+=(const WString& other);

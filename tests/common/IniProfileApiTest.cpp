@@ -59,6 +59,34 @@ TEST_F(IniProfileApiTest, ReadingValuesAndTheirLimits) {
     EXPECT_EQ(GetPrivateProfileSectionW(TEXT("S"), buffer, 4, File()), 2u) << "a cut section gives size - 2";
 }
 
+// Names and values lose the ASCII blanks around them; other spaces are part
+// of the text.
+TEST_F(IniProfileApiTest, OnlyAsciiBlanksAreTrimmed) {
+    ASSERT_TRUE(WriteUtf16File(File(), u"[S]\r\n"
+                                       u"Blanks=\v\f \tv\t \f\v\r\n"
+                                       u"\v\fName\f\v=n\r\n"
+                                       u"NoBreak=\u00A0v\u00A0\r\n"
+                                       u"Ideographic=\u3000v\u3000\r\n"
+                                       u"EmSpace=\u2003v\u2003\r\n"));
+    struct Case {
+        const char* what;
+        LPCWSTR key;
+        std::u16string value;
+    };
+    const Case cases[] = {
+        {"space, tab, vertical tab and form feed", TEXT("Blanks"), u"v"},
+        {"around a name", TEXT("Name"), u"n"},
+        {"no-break space", TEXT("NoBreak"), u"\u00A0v\u00A0"},
+        {"ideographic space", TEXT("Ideographic"), u"\u3000v\u3000"},
+        {"em space", TEXT("EmSpace"), u"\u2003v\u2003"},
+    };
+    for (const Case& c : cases) {
+        WCHAR buffer[16];
+        GetPrivateProfileStringW(TEXT("S"), c.key, TEXT("<missing>"), buffer, 16, File());
+        EXPECT_EQ(Text(buffer), c.value) << c.what;
+    }
+}
+
 TEST_F(IniProfileApiTest, MissingFilesAndFolders) {
     WCHAR buffer[16];
     EXPECT_EQ(GetPrivateProfileStringW(TEXT("S"), TEXT("K"), TEXT("d"), buffer, 16, File()), 1u);

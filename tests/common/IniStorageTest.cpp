@@ -1,7 +1,6 @@
 // The settings store in INI mode, in a firm and application folder of the
 // suite's own under the user's application data, removed after each test.
 #include "common/StorageTestSupport.h"
-#include "settings/ProgramNames.h"
 #include "settings/SettingsStore.h"
 
 #include <gtest/gtest.h>
@@ -16,13 +15,10 @@ class IniStorageTest : public ::testing::Test {
 protected:
     void SetUp() override {
         place.Remove();
-        SetProgramNames(&firm, &app);
+        store.SetProgramNames(firm, app);
         store.SetIniFileName(WString(TEXT("settings.ini")));
     }
-    void TearDown() override {
-        place.Remove();
-        SetProgramNames(nullptr, nullptr);
-    }
+    void TearDown() override { place.Remove(); }
 
     // The stored text, or "<missing>" when the read fails; a failed INI read
     // leaves the empty text.
@@ -54,40 +50,6 @@ TEST_F(IniStorageTest, FirstUseMakesTheFoldersAndTheFile) {
     EXPECT_EQ(FileValue(TEXT("Options\\Common"), TEXT("K")), u"v") << "the composed path is the section name";
 }
 
-TEST_F(IniStorageTest, ValuesReadBackAsTheyWereWritten) {
-    struct Case {
-        const char* what;
-        WString value;
-        std::u16string text;
-    };
-    const Case cases[] = {
-        {"text", WString(TEXT("Default")), u"Default"},
-        {"integer", WString(42), u"42"},
-        {"negative integer", WString(-1), u"-1"},
-        {"empty text reads as nothing", WString(TEXT("")), u"<missing>"},
-        {"767 characters: exactly the first buffer's capacity", Repeated(767, TEXT('a')), std::u16string(767, u'a')},
-        {"1000 characters: the buffer grows", Repeated(1000, TEXT('b')), std::u16string(1000, u'b')},
-    };
-    for (const Case& c : cases) {
-        ASSERT_TRUE(store.WriteString(WString(TEXT("Values")), WString(TEXT("Key")), c.value)) << c.what;
-        EXPECT_EQ(Read(TEXT("Values"), TEXT("Key")), c.text) << c.what;
-    }
-    ASSERT_TRUE(store.WriteInt(WString(TEXT("Values")), WString(TEXT("Number")), -1));
-    EXPECT_EQ(Read(TEXT("Values"), TEXT("Number")), u"-1");
-    EXPECT_EQ(Read(TEXT("Values"), TEXT("Missing")), u"<missing>");
-    EXPECT_EQ(Read(TEXT("NoSection"), TEXT("Key")), u"<missing>");
-}
-
-TEST_F(IniStorageTest, WritingNothingDeletesTheKey) {
-    const BYTE block[2] = {1, 2};
-    ASSERT_TRUE(store.WriteString(WString(TEXT("S")), WString(TEXT("Text")), WString(TEXT("abc"))));
-    ASSERT_TRUE(store.WriteStruct(WString(TEXT("S")), WString(TEXT("Block")), block, sizeof(block)));
-    EXPECT_TRUE(store.WriteString(WString(TEXT("S")), WString(TEXT("Text")), WString()));
-    EXPECT_TRUE(store.WriteStruct(WString(TEXT("S")), WString(TEXT("Block")), nullptr, 0));
-    EXPECT_EQ(FileValue(TEXT("S"), TEXT("Text")), u"<missing>");
-    EXPECT_EQ(FileValue(TEXT("S"), TEXT("Block")), u"<missing>");
-}
-
 TEST_F(IniStorageTest, StructuresNeedTheirExactSize) {
     const BYTE stored[3] = {0x01, 0xAB, 0xFF};
     ASSERT_TRUE(store.WriteStruct(WString(TEXT("S")), WString(TEXT("B")), stored, sizeof(stored)));
@@ -104,29 +66,6 @@ TEST_F(IniStorageTest, StructuresNeedTheirExactSize) {
 
     ASSERT_TRUE(WritePrivateProfileStringW(TEXT("S"), TEXT("B"), TEXT("01ABFF00"), place.file.Buffer()));
     EXPECT_FALSE(store.ReadStruct(WString(TEXT("S")), WString(TEXT("B")), same, sizeof(same))) << "bad checksum";
-}
-
-TEST_F(IniStorageTest, SectionsExistWhileTheyHoldAnEntry) {
-    EXPECT_FALSE(store.SectionExists(WString(TEXT("Options\\Windows\\Main"))));
-    ASSERT_TRUE(store.WriteString(WString(TEXT("Options\\Windows\\Main")), WString(TEXT("Handle")), WString(TEXT("0"))));
-    ASSERT_TRUE(store.WriteString(WString(TEXT("Options\\Common")), WString(TEXT("K")), WString(TEXT("v"))));
-    EXPECT_TRUE(store.SectionExists(WString(TEXT("Options\\Windows\\Main"))));
-
-    ASSERT_TRUE(store.WriteString(WString(TEXT("Options\\Windows\\Main")), WString(TEXT("Handle")), WString()));
-    EXPECT_FALSE(store.SectionExists(WString(TEXT("Options\\Windows\\Main")))) << "an empty section counts as missing";
-
-    EXPECT_TRUE(store.DeleteSection(WString(TEXT("Options\\Common"))));
-    EXPECT_EQ(FileValue(TEXT("Options\\Common"), TEXT("K")), u"<missing>");
-    EXPECT_FALSE(store.DeleteSection(WString(TEXT(""))));
-}
-
-TEST_F(IniStorageTest, ANullKeyNeverAddressesTheWholeSection) {
-    ASSERT_TRUE(store.WriteString(WString(TEXT("S")), WString(TEXT("K")), WString(TEXT("v"))));
-    EXPECT_FALSE(store.WriteString(WString(TEXT("S")), WString(), WString(TEXT("x"))));
-    EXPECT_FALSE(store.WriteStruct(WString(TEXT("S")), WString(), nullptr, 0));
-    WString text(TEXT("untouched"));
-    EXPECT_FALSE(store.ReadString(WString(TEXT("S")), WString(), text)) << "would list the section's keys";
-    EXPECT_EQ(FileValue(TEXT("S"), TEXT("K")), u"v");
 }
 
 // Entries another program wrote with its own spacing and comments: the
@@ -152,7 +91,7 @@ TEST_F(IniStorageTest, APathThatCannotFitFailsAndMakesNothing) {
     const int firmLength = MAX_PATH - 9 - lstrlenW(place.appData) - 1;
     WString longFirm = Repeated(static_cast<std::size_t>(firmLength), TEXT('f'));
     const WString folder = WString(place.appData) + TEXT("\\") + longFirm;
-    SetProgramNames(&longFirm, &app);
+    store.SetProgramNames(longFirm, app);
     EXPECT_FALSE(store.WriteString(WString(TEXT("S")), WString(TEXT("K")), WString(TEXT("v"))));
     WString text(TEXT("untouched"));
     EXPECT_FALSE(store.ReadString(WString(TEXT("S")), WString(TEXT("K")), text));
@@ -176,15 +115,14 @@ TEST_F(IniStorageTest, NamesThatWouldLeaveTheirFolderAreRefused) {
         {"no file name", TEXT("VintraStorageTestsFirm"), TEXT("Ini"), nullptr},
     };
     for (const Case& c : cases) {
-        WString firmName(c.firmName);
-        WString appName(c.appName);
-        SetProgramNames(&firmName, &appName);
         SettingsStore other(false);
+        other.SetProgramNames(WString(c.firmName), WString(c.appName));
         other.SetIniFileName(WString(c.fileName));
         EXPECT_FALSE(other.WriteString(WString(TEXT("S")), WString(TEXT("K")), WString(TEXT("v")))) << c.what;
     }
-    SetProgramNames(nullptr, nullptr);
-    EXPECT_FALSE(store.WriteString(WString(TEXT("S")), WString(TEXT("K")), WString(TEXT("v")))) << "no names given";
+    SettingsStore unnamed(false);
+    unnamed.SetIniFileName(WString(TEXT("settings.ini")));
+    EXPECT_FALSE(unnamed.WriteString(WString(TEXT("S")), WString(TEXT("K")), WString(TEXT("v")))) << "no names given";
     EXPECT_FALSE(PathFileExistsW(place.firmFolder.Buffer()));
 }
 
@@ -199,8 +137,15 @@ TEST_F(IniStorageTest, AFileInTheFoldersPlaceFailsTheOperations) {
     EXPECT_EQ(Text(buffer), u"precious");
 }
 
-TEST_F(IniStorageTest, LaterChangesOfTheProgramNamesAreSeen) {
-    app = TEXT("Ini2");
+// The store keeps its own copies of the names: their first owner may be
+// gone, and only naming the program again moves the file.
+TEST_F(IniStorageTest, TheStoreKeepsItsOwnCopiesOfTheNames) {
+    {
+        WString firmOfAnOwnerThatGoes(TEXT("VintraStorageTestsFirm"));
+        WString appOfAnOwnerThatGoes(TEXT("Ini2"));
+        store.SetProgramNames(firmOfAnOwnerThatGoes, appOfAnOwnerThatGoes);
+        app = TEXT("Changed");
+    }
     IniPlace renamed(TEXT("VintraStorageTestsFirm"), TEXT("Ini2"), TEXT("settings.ini"));
     ASSERT_TRUE(store.WriteString(WString(TEXT("S")), WString(TEXT("K")), WString(TEXT("v"))));
     EXPECT_TRUE(PathFileExistsW(renamed.file.Buffer()));

@@ -192,6 +192,40 @@ TEST_F(OptionStorageTest, NoStoreChangesNothing) {
     EXPECT_EQ(Stored(TEXT("Ru")), u"1") << "the defaulted option must not have deleted anything";
 }
 
+// An option that was never given a key (start with Windows) has no value of
+// its own in the store: saving it writes nothing, and in particular never
+// the registry key's default value, nor deletes one that is there.
+TEST_F(OptionStorageTest, AnOptionWithoutAKeyTouchesNoValue) {
+    Store(TEXT("Other"), TEXT("1"));
+    const WString keyPath(TEXT("Software\\VintraOptionTests\\Options\\Common"));
+    HKEY key = nullptr;
+    ASSERT_EQ(RegOpenKeyExW(HKEY_CURRENT_USER, keyPath.Buffer(), 0, KEY_ALL_ACCESS, &key), ERROR_SUCCESS);
+    auto defaultValue = [&]() -> std::u16string {
+        WCHAR text[8] = {};
+        DWORD size = sizeof(text) - sizeof(WCHAR);
+        if (RegQueryValueExW(key, nullptr, nullptr, nullptr, reinterpret_cast<BYTE*>(text), &size) != ERROR_SUCCESS)
+            return u"<missing>";
+        return Text(WString(text));
+    };
+
+    CheckBoxOption box;
+    box.SetValue(true);
+    EXPECT_FALSE(box.Save(&store, section));
+    EXPECT_EQ(defaultValue(), u"<missing>") << "nothing written as the default value";
+
+    const WCHAR theirs[] = TEXT("theirs");
+    ASSERT_EQ(RegSetValueExW(key, nullptr, 0, REG_SZ, reinterpret_cast<const BYTE*>(theirs), sizeof(theirs)),
+              ERROR_SUCCESS);
+    DefaultedCheckBoxOption defaulted;
+    defaulted.SetDefault(false);
+    EXPECT_FALSE(defaulted.Save(&store, section)) << "holding its default, it would delete";
+    EXPECT_FALSE(box.Save(&store, section));
+    EXPECT_EQ(defaultValue(), u"theirs") << "a default value someone else stored stays";
+    EXPECT_TRUE(box.Load(&store, section)) << "a value that cannot be read is a missing value";
+    EXPECT_TRUE(box.Get());
+    RegCloseKey(key);
+}
+
 TEST_F(OptionStorageTest, AllFacetsReachTheOneCell) {
     Store(TEXT("StartMinimize"), TEXT("1"));
     RecordingTriState triState;

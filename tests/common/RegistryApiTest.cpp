@@ -95,6 +95,39 @@ TEST_F(RegistryApiTest, QueryingValues) {
     EXPECT_EQ(size, 0u);
 }
 
+// A string-typed value whose last whole unit is not zero takes the unit
+// after the caller's count along when that unit is zero: the system reads
+// past the count. Here the bytes after the count are part of the buffer.
+TEST_F(RegistryApiTest, AStringTypeTakesAZeroUnitAfterTheCountAlong) {
+    struct Case {
+        const char* what;
+        DWORD type;
+        std::vector<BYTE> buffer;
+        DWORD count;
+        DWORD stored;
+    };
+    const Case cases[] = {
+        {"last unit set, next zero", REG_SZ, {'a', 0, 'b', 0, 0, 0}, 4, 6},
+        {"last unit set, next set", REG_SZ, {'a', 0, 'b', 0, 'c', 0}, 4, 4},
+        {"last unit zero", REG_SZ, {'a', 0, 0, 0, 0, 0}, 4, 4},
+        {"zero unit earlier, last set", REG_SZ, {0, 0, 'a', 0, 0, 0}, 4, 6},
+        {"a negative LONG at the end", REG_SZ, {0x9C, 0xFF, 0xFF, 0xFF, 0, 0}, 4, 6},
+        {"odd count: the unit after straddles it", REG_SZ, {'a', 0, 'b', 0, 0, 0, 0}, 5, 7},
+        {"odd count, that unit set", REG_SZ, {'a', 0, 'b', 0, 'c', 0}, 3, 3},
+        {"one unit, next set", REG_SZ, {'a', 0, 'b', 0}, 2, 2},
+        {"REG_EXPAND_SZ too", REG_EXPAND_SZ, {'a', 0, 'b', 0, 0, 0}, 4, 6},
+        {"REG_MULTI_SZ too", REG_MULTI_SZ, {'a', 0, 'b', 0, 0, 0}, 4, 6},
+        {"not REG_BINARY", REG_BINARY, {'a', 0, 'b', 0, 0, 0}, 4, 4},
+        {"nothing", REG_SZ, {0, 0}, 0, 0},
+    };
+    for (const Case& c : cases) {
+        ASSERT_EQ(RegSetValueExW(base, TEXT("V"), 0, c.type, c.buffer.data(), c.count), ERROR_SUCCESS) << c.what;
+        DWORD size = 0;
+        EXPECT_EQ(RegQueryValueExW(base, TEXT("V"), nullptr, nullptr, nullptr, &size), ERROR_SUCCESS) << c.what;
+        EXPECT_EQ(size, c.stored) << c.what;
+    }
+}
+
 TEST_F(RegistryApiTest, AccessRightsOfAHandle) {
     HKEY readOnly = nullptr;
     ASSERT_EQ(RegOpenKeyExW(HKEY_CURRENT_USER, kTestKey, 0, KEY_READ, &readOnly), ERROR_SUCCESS);

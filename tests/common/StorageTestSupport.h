@@ -7,6 +7,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cstring>
 #include <string>
 #include <vector>
 
@@ -43,8 +44,14 @@ inline void RemoveTestKey() {
     SHDeleteKeyW(HKEY_CURRENT_USER, kTestKey);
 }
 
-// Stores a value the way another program might, below the test key.
+// Stores a value the way another program might, below the test key. The
+// system looks one unit past a string-typed value that does not end in a
+// zero unit, so the bytes go from a copy followed by a zero unit: such a
+// text is stored with that terminator on every platform.
 inline void SetRawValue(LPCWSTR subKey, LPCWSTR name, DWORD type, const void* data, DWORD size) {
+    std::vector<BYTE> padded(static_cast<std::size_t>(size) + sizeof(WCHAR), 0);
+    if (data != nullptr && size > 0) std::memcpy(padded.data(), data, size);
+    if (data != nullptr) data = padded.data();
     WString path = WString(kTestRoot) + subKey;
     HKEY key = nullptr;
     ASSERT_EQ(RegCreateKeyExW(HKEY_CURRENT_USER, path.Buffer(), 0, nullptr, REG_OPTION_NON_VOLATILE, KEY_WRITE, nullptr,
@@ -91,6 +98,20 @@ inline std::vector<BYTE> Utf16Bytes(const std::u16string& text, bool withTermina
     }
     if (withTerminator) bytes.insert(bytes.end(), {0, 0});
     return bytes;
+}
+
+// Writes a file as UTF-16LE with its byte-order mark, the way an editor
+// saves a profile file that holds any character.
+inline bool WriteUtf16File(LPCWSTR path, const std::u16string& text) {
+    HANDLE file = CreateFileW(path, GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
+    if (file == INVALID_HANDLE_VALUE) return false;
+    std::vector<BYTE> bytes = {0xFF, 0xFE};
+    const std::vector<BYTE> body = Utf16Bytes(text, false);
+    bytes.insert(bytes.end(), body.begin(), body.end());
+    DWORD written = 0;
+    const BOOL ok = WriteFile(file, bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr);
+    CloseHandle(file);
+    return ok && written == bytes.size();
 }
 
 // The INI suites' own firm and application folders under the user's

@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <utility>
 
 namespace {
 
@@ -63,6 +64,30 @@ TEST(WStringTest, AssigningNothingKeepsTheValue) {
     EXPECT_EQ(Text(s), u"abc");
     s = s.Buffer();
     EXPECT_EQ(Text(s), u"abc");
+}
+
+// Construction and swap carry the exact value, null included; assignment,
+// moving or not, never makes a string null.
+TEST(WStringTest, MovesAndSwapsCarryTheExactValue) {
+    WString source(TEXT("abc"));
+    WString moved(std::move(source));
+    EXPECT_EQ(Text(moved), u"abc");
+    EXPECT_FALSE(source.IsSet()) << "a moved-from string is null";  // NOLINT(bugprone-use-after-move)
+    WString null;
+    WString movedNull(std::move(null));
+    EXPECT_FALSE(movedNull.IsSet());
+
+    WString target(TEXT("keep"));
+    target = WString();
+    EXPECT_EQ(Text(target), u"keep") << "moving a null string in keeps the value";
+    target = WString(TEXT("new"));
+    EXPECT_EQ(Text(target), u"new");
+
+    WString a(TEXT("a"));
+    WString b;
+    swap(a, b);
+    EXPECT_FALSE(a.IsSet()) << "swap hands over the null value";
+    EXPECT_EQ(Text(b), u"a");
 }
 
 TEST(WStringTest, Append) {
@@ -130,6 +155,16 @@ TEST(WStringTest, ToIntAndToBool) {
         {"beyond 32 bits saturates low", TEXT("-99999999999"), -2147483647 - 1},
         {"longer than the conversion buffer", TEXT("123456789012345678901234567890"), 2147483647},
         {"long text of blanks", TEXT("                              7"), 0},
+        // Characters the ANSI code page lacks reach the parser through the
+        // platform's best fit.
+        {"fullwidth digits", TEXT("\xFF11\xFF12"), 12},
+        {"fullwidth minus sign", TEXT("\xFF0D\xFF15"), -5},
+        {"fullwidth plus sign", TEXT("\xFF0B\xFF17"), 7},
+        {"ideographic space", TEXT("\x3000" "9"), 9},
+        {"em space", TEXT("\x2003" "4"), 4},
+        {"minus sign", TEXT("\x2212" "3"), -3},
+        {"a no-break space is in the code page and is no blank", TEXT("\x00A0" "5"), 0},
+        {"Arabic-Indic digits have no fit", TEXT("\x0661\x0662"), 0},
     };
     for (const Case& c : cases) {
         EXPECT_EQ(WString(c.text).ToInt(), c.value) << c.what;

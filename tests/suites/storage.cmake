@@ -3,7 +3,8 @@
 # surface and also run on Windows; the sim suite uses the simulated desktop's
 # control interface (broken folders, foreign files, runs of the program).
 vintra_test(storage_test
-  SOURCES common/RegistryStorageTest.cpp common/IniStorageTest.cpp
+  SOURCES common/StoreBackendsTest.cpp common/RegistryStorageTest.cpp common/IniStorageTest.cpp
+          common/NameCaseTest.cpp
           common/RegistryApiTest.cpp common/IniProfileApiTest.cpp
   LIBS GTest::gtest_main)
 vintra_test(sim_storage_test SIM_ONLY

@@ -9,6 +9,7 @@
 #include <cstdlib>
 #include <fstream>
 #include <iterator>
+#include <map>
 #include <vector>
 
 namespace simdesk::detail {
@@ -104,16 +105,6 @@ bool Resolve(LPCWSTR path, Target& target) {
 }
 
 }  // namespace
-
-std::u16string FoldCase(const std::u16string& text) {
-    std::u16string folded = text;
-    for (char16_t& c : folded) {
-        if (c >= u'a' && c <= u'z') c = static_cast<char16_t>(c - 32);
-        else if (c >= 0x0430 && c <= 0x044F) c = static_cast<char16_t>(c - 32);
-        else if (c >= 0x0450 && c <= 0x045F) c = static_cast<char16_t>(c - 80);
-    }
-    return folded;
-}
 
 bool KeepingStorage() {
     return keepingStorage;
@@ -228,12 +219,33 @@ bool WriteHostText(const fs::path& file, const std::u16string& text, TextEncodin
 
 namespace {
 
+// Files open for writing, by handle: the host file they append to.
+struct OpenFiles {
+    std::map<HANDLE, fs::path> files;
+    // Far from the kernel object table's values, so the two never meet.
+    std::uintptr_t next = 0x4000000;
+};
+
+OpenFiles& TheOpenFiles() {
+    static OpenFiles open;
+    return open;
+}
+
 const bool registered = [] {
     OnReset([] {
+        TheOpenFiles().files.clear();
         if (!keepingStorage) TheDisk().Remove();
     });
     return true;
 }();
+
+}  // namespace
+
+bool CloseFileHandle(HANDLE handle) {
+    return TheOpenFiles().files.erase(handle) != 0;
+}
+
+namespace {
 
 }  // namespace
 
@@ -251,6 +263,46 @@ BOOL WINAPI CreateDirectoryW(LPCWSTR path, LPSECURITY_ATTRIBUTES /*security*/) {
     if (!IsWritable(target.path)) return Fail(ERROR_ACCESS_DENIED);
     if (!fs::create_directory(target.path.host, error)) return Fail(ERROR_ACCESS_DENIED);
     SetLastError(ERROR_SUCCESS);
+    return TRUE;
+}
+
+HANDLE WINAPI CreateFileW(LPCWSTR path, DWORD access, DWORD /*share*/, LPSECURITY_ATTRIBUTES /*security*/,
+                          DWORD disposition, DWORD /*flags*/, HANDLE /*templateFile*/) {
+    if (access != GENERIC_WRITE || disposition != CREATE_ALWAYS) {
+        Fail(ERROR_INVALID_PARAMETER);
+        return INVALID_HANDLE_VALUE;
+    }
+    Target target;
+    if (!Resolve(path, target)) return INVALID_HANDLE_VALUE;
+    std::error_code error;
+    if (target.isRoot || fs::is_directory(target.path.host, error)) {
+        Fail(ERROR_ACCESS_DENIED);
+        return INVALID_HANDLE_VALUE;
+    }
+    if (!fs::is_directory(target.path.host.parent_path(), error)) {
+        Fail(ERROR_PATH_NOT_FOUND);
+        return INVALID_HANDLE_VALUE;
+    }
+    if (!IsWritable(target.path) || !std::ofstream(target.path.host, std::ios::binary | std::ios::trunc)) {
+        Fail(ERROR_ACCESS_DENIED);
+        return INVALID_HANDLE_VALUE;
+    }
+    OpenFiles& open = TheOpenFiles();
+    HANDLE handle = reinterpret_cast<HANDLE>(open.next += 4);
+    open.files[handle] = target.path.host;
+    SetLastError(ERROR_SUCCESS);
+    return handle;
+}
+
+BOOL WINAPI WriteFile(HANDLE file, LPCVOID data, DWORD size, LPDWORD written, LPOVERLAPPED /*overlapped*/) {
+    if (written != nullptr) *written = 0;
+    auto it = TheOpenFiles().files.find(file);
+    if (it == TheOpenFiles().files.end()) return Fail(ERROR_INVALID_HANDLE);
+    if (data == nullptr && size != 0) return Fail(ERROR_INVALID_PARAMETER);
+    std::ofstream out(it->second, std::ios::binary | std::ios::app);
+    if (size != 0) out.write(static_cast<const char*>(data), static_cast<std::streamsize>(size));
+    if (!out) return Fail(ERROR_ACCESS_DENIED);
+    if (written != nullptr) *written = size;
     return TRUE;
 }
 

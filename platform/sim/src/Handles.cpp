@@ -1,6 +1,7 @@
 // kernel32: the handle table and CloseHandle.
 #include "KernelObjects.h"
 #include "State.h"
+#include "StorageState.h"
 
 #include <map>
 
@@ -53,6 +54,8 @@ using namespace simdesk::detail;
 BOOL WINAPI CloseHandle(HANDLE handle) {
     // The current process's pseudo-handle closes without effect, as on Windows.
     if (handle == GetCurrentProcess()) return TRUE;
+    // Files written through CreateFileW keep a table of their own.
+    if (CloseFileHandle(handle)) return TRUE;
     if (FindKernelHandle(handle) == nullptr) {
         SetLastError(ERROR_INVALID_HANDLE);
         return FALSE;

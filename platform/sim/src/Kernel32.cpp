@@ -1,6 +1,8 @@
 // kernel32: module identity, process and thread ids, last error, wide-text
 // helpers and code-page conversion.
+#include "CaseFolding.h"
 #include "State.h"
+#include "StorageState.h"
 
 #include <chrono>
 #include <thread>
@@ -21,6 +23,19 @@ int ToCp1251(WCHAR c) {
     if (c >= 0x0410 && c <= 0x044F) return 0xC0 + (c - 0x0410);
     if (c == 0x0401) return 0xA8;
     if (c == 0x0451) return 0xB8;
+    return -1;
+}
+
+// The platform's best fit for characters the code page lacks, as far as
+// numbers and their blanks go: fullwidth ASCII forms become ASCII, the
+// ideographic space and the typographic spaces up to the six-per-em space
+// become a space, the hyphens and the minus sign a hyphen-minus. The
+// platform's tables fit far more (accented letters, other scripts); the
+// program converts nothing else.
+int BestFit(WCHAR c) {
+    if (c >= 0xFF01 && c <= 0xFF5E) return c - 0xFF01 + 0x21;
+    if (c == 0x3000 || (c >= 0x2000 && c <= 0x2006)) return ' ';
+    if (c == 0x2010 || c == 0x2011 || c == 0x2212) return '-';
     return -1;
 }
 
@@ -124,13 +139,12 @@ int WINAPI lstrcmpW(LPCWSTR a, LPCWSTR b) {
     return *a < *b ? -1 : (*a > *b ? 1 : 0);
 }
 
+// Equal exactly when the names match for the registry and the profile
+// files. Simplified: the platform compares linguistically, which also makes
+// some letters without a one-to-one counterpart equal (final sigma and
+// sigma); the program compares only names.
 int WINAPI lstrcmpiW(LPCWSTR a, LPCWSTR b) {
-    auto fold = [](WCHAR c) -> WCHAR {
-        if (c >= u'a' && c <= u'z') return static_cast<WCHAR>(c - 32);
-        if (c >= 0x0430 && c <= 0x044F) return static_cast<WCHAR>(c - 32);
-        if (c == 0x0451) return 0x0401;
-        return c;
-    };
+    auto fold = [](WCHAR c) -> WCHAR { return FoldCase(c); };
     if (a == nullptr || b == nullptr) return a == b ? 0 : (a == nullptr ? -1 : 1);
     while (*a != 0 && fold(*a) == fold(*b)) {
         ++a;
@@ -141,7 +155,7 @@ int WINAPI lstrcmpiW(LPCWSTR a, LPCWSTR b) {
     return x < y ? -1 : (x > y ? 1 : 0);
 }
 
-int WINAPI WideCharToMultiByte(UINT codePage, DWORD /*flags*/, LPCWSTR wide, int wideLength, LPSTR multiByte,
+int WINAPI WideCharToMultiByte(UINT codePage, DWORD flags, LPCWSTR wide, int wideLength, LPSTR multiByte,
                                int multiByteSize, LPCSTR defaultChar, LPBOOL usedDefaultChar) {
     if (wide == nullptr || wideLength == 0 || multiByteSize < 0 || (multiByte == nullptr && multiByteSize != 0)) {
         SetLastError(ERROR_INVALID_PARAMETER);
@@ -154,7 +168,8 @@ int WINAPI WideCharToMultiByte(UINT codePage, DWORD /*flags*/, LPCWSTR wide, int
     } else {
         const char fallback = defaultChar != nullptr ? defaultChar[0] : '?';
         for (int i = 0; i < length; ++i) {
-            const int c = ToCp1251(wide[i]);
+            int c = ToCp1251(wide[i]);
+            if (c < 0 && (flags & WC_NO_BEST_FIT_CHARS) == 0) c = BestFit(wide[i]);
             if (c < 0 && usedDefaultChar != nullptr) *usedDefaultChar = TRUE;
             encoded.push_back(c < 0 ? fallback : static_cast<char>(c));
         }

@@ -16,11 +16,17 @@ namespace {
 
 namespace fs = std::filesystem;
 
+// The blanks the profile functions trim around names and values: the ASCII
+// white space within a line. Other spaces (no-break, ideographic) are text.
+bool IsBlank(char16_t c) {
+    return c == u' ' || c == u'\t' || c == u'\v' || c == u'\f';
+}
+
 std::u16string Trim(const std::u16string& text) {
     std::size_t begin = 0;
     std::size_t end = text.size();
-    while (begin < end && (text[begin] == u' ' || text[begin] == u'\t')) ++begin;
-    while (end > begin && (text[end - 1] == u' ' || text[end - 1] == u'\t')) --end;
+    while (begin < end && IsBlank(text[begin])) ++begin;
+    while (end > begin && IsBlank(text[end - 1])) --end;
     return text.substr(begin, end - begin);
 }
 

@@ -196,6 +196,29 @@ LSTATUS WINAPI RegOpenKeyExW(HKEY key, LPCWSTR subKey, DWORD /*options*/, REGSAM
     return ERROR_SUCCESS;
 }
 
+namespace {
+
+bool IsStringType(DWORD type) {
+    return type == REG_SZ || type == REG_EXPAND_SZ || type == REG_MULTI_SZ;
+}
+
+// The platform's allowance for a caller that left out a string's terminator:
+// when the last whole unit of a string-typed value is not zero and the unit
+// right after it is, that unit is stored too. The unit after lies past the
+// caller's count, and, like the platform, this reads it: a caller whose
+// block ends there lets the system read past its block, which the sanitizers
+// of the simulated build report.
+DWORD StoredSize(DWORD type, const BYTE* data, DWORD size) {
+    if (!IsStringType(type) || size < sizeof(WCHAR)) return size;
+    const DWORD last = (size / sizeof(WCHAR) - 1) * sizeof(WCHAR);
+    const bool lastIsZero = data[last] == 0 && data[last + 1] == 0;
+    if (lastIsZero) return size;
+    const bool nextIsZero = data[last + 2] == 0 && data[last + 3] == 0;
+    return nextIsZero ? size + static_cast<DWORD>(sizeof(WCHAR)) : size;
+}
+
+}  // namespace
+
 LSTATUS WINAPI RegSetValueExW(HKEY key, LPCWSTR valueName, DWORD /*reserved*/, DWORD type, const BYTE* data,
                               DWORD size) {
     OpenKey open;
@@ -205,7 +228,7 @@ LSTATUS WINAPI RegSetValueExW(HKEY key, LPCWSTR valueName, DWORD /*reserved*/, D
     RegValue value;
     value.name = valueName != nullptr ? valueName : u"";
     value.type = type;
-    if (data != nullptr) value.data.assign(data, data + size);
+    if (data != nullptr) value.data.assign(data, data + StoredSize(type, data, size));
     open.key->values[ValueKey(valueName)] = std::move(value);
     return ERROR_SUCCESS;
 }

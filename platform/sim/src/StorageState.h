@@ -2,16 +2,13 @@
 // Windows path resolution onto it, and the reset rules of registry and files.
 #pragma once
 
+#include "CaseFolding.h"
 #include "simdesk/Storage.h"
 
 #include <filesystem>
 #include <string>
 
 namespace simdesk::detail {
-
-// Upper-cases the letters a case-insensitive Windows name comparison folds:
-// Latin and Cyrillic.
-std::u16string FoldCase(const std::u16string& text);
 
 // True while StartNextRun resets the desktop: the storage keeps its contents.
 bool KeepingStorage();
@@ -37,6 +34,9 @@ bool IsWritable(const ResolvedPath& path);
 enum class TextEncoding { Ansi, Utf16 };
 bool ReadHostText(const std::filesystem::path& file, std::u16string& text, TextEncoding& encoding);
 bool WriteHostText(const std::filesystem::path& file, const std::u16string& text, TextEncoding encoding);
+
+// Closes a handle of CreateFileW; false when it is none.
+bool CloseFileHandle(HANDLE handle);
 
 // The private-profile functions look for a bare file name in this folder.
 constexpr char16_t kWindowsFolder[] = u"C:\\Windows";

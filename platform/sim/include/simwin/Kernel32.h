@@ -6,6 +6,7 @@
 
 #define CP_ACP 0
 #define CP_UTF8 65001
+#define WC_NO_BEST_FIT_CHARS 0x00000400
 
 HMODULE WINAPI GetModuleHandleW(LPCWSTR moduleName);
 DWORD WINAPI GetModuleFileNameW(HMODULE module, LPWSTR fileName, DWORD size);
@@ -22,7 +23,9 @@ int WINAPI lstrcmpW(LPCWSTR a, LPCWSTR b);
 int WINAPI lstrcmpiW(LPCWSTR a, LPCWSTR b);
 
 // Code page conversion. The simulated ANSI code page is Windows-1251, the
-// code page of a Russian system; characters it lacks become '?'.
+// code page of a Russian system. Characters it lacks get the platform's best
+// fit where the program can meet one (fullwidth digits and signs, other
+// spaces and minus signs), unless WC_NO_BEST_FIT_CHARS; the rest become '?'.
 int WINAPI WideCharToMultiByte(UINT codePage, DWORD flags, LPCWSTR wide, int wideLength, LPSTR multiByte,
                                int multiByteSize, LPCSTR defaultChar, LPBOOL usedDefaultChar);
 int WINAPI MultiByteToWideChar(UINT codePage, DWORD flags, LPCSTR multiByte, int multiByteLength, LPWSTR wide,
