@@ -25,8 +25,7 @@ endfunction()
 
 function(vintra_lean_runtime target)
   if(MINGW)
+    # Built with the target's options, so with vintra_lean_code's too.
     target_sources(${target} PRIVATE ${CMAKE_SOURCE_DIR}/cmake/runtime/LeanRuntime.cpp)
-    set_source_files_properties(${CMAKE_SOURCE_DIR}/cmake/runtime/LeanRuntime.cpp
-      TARGET_DIRECTORY ${target} PROPERTIES COMPILE_OPTIONS -fno-exceptions)
   endif()
 endfunction()
