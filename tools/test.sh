@@ -71,6 +71,14 @@ step "Build sim" cmake --build --preset sim
 step "Test sim" ctest --preset sim
 step "Configure win64" cmake --preset win64
 step "Build win64" cmake --build --preset win64
+# The release executable's size and the DLLs it needs, for the record.
+exe_size() {
+  local exe=build/win64/bin/Vintra.exe
+  [ -f "$exe" ] || { echo "$exe was not built" >&2; return 1; }
+  stat -c %s "$exe" | awk '{ printf "Vintra.exe: %d bytes (%.1f KB)\n", $1, $1 / 1024 }'
+  echo "imports: $(x86_64-w64-mingw32-objdump -p "$exe" | awk '/DLL Name:/ { printf "%s ", $3 }')"
+}
+step "Size of Vintra.exe" exe_size
 step "Test win64 (Wine, end-to-end)" ctest --preset win64
 # The benchmark is built and run briefly so it keeps working; its ratios are
 # printed at the end. Timing is reported, never asserted.
