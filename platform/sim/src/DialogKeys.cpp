@@ -44,12 +44,10 @@ void Command(HWND dialog, int id) {
     SendMessageW(dialog, WM_COMMAND, MAKEWPARAM(id, BN_CLICKED), reinterpret_cast<LPARAM>(control));
 }
 
-void PressEnter(HWND dialog, HWND focus) {
-    const LRESULT code = DialogCode(focus, nullptr);
-    if (focus != nullptr && (code & (DLGC_DEFPUSHBUTTON | DLGC_UNDEFPUSHBUTTON)) != 0) {
-        Command(dialog, GetDlgCtrlID(focus));
-        return;
-    }
+// Enter is the default identifier's command, even with the focus on another
+// push button put there by SetFocus (as Wine does; moving between buttons
+// with Tab does not make them the default here).
+void PressEnter(HWND dialog) {
     const LRESULT defaultId = SendMessageW(dialog, DM_GETDEFID, 0, 0);
     Command(dialog, HIWORD(defaultId) == DC_HASDEFID ? LOWORD(defaultId) : IDOK);
 }
@@ -129,7 +127,7 @@ BOOL WINAPI IsDialogMessageW(HWND dialog, LPMSG message) {
                 return TRUE;
             case VK_RETURN:
                 if (wantsIt) break;
-                PressEnter(dialog, focus);
+                PressEnter(dialog);
                 return TRUE;
             case VK_ESCAPE:
                 if (wantsIt) break;

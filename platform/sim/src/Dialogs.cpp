@@ -3,6 +3,8 @@
 #include "DialogTemplate.h"
 #include "WindowManager.h"
 
+#include <algorithm>
+
 using namespace simdesk::detail;
 
 namespace {
@@ -38,8 +40,9 @@ DLGPROC DialogProcedure(HWND dialog) {
 }
 
 // The window rectangle for the template: its client area is the template's
-// size; DS_CENTER centres it on the screen; otherwise a top-level dialog
-// stands at the template's position in its owner's client area.
+// size; DS_CENTER centres the window on the screen; otherwise the client area
+// of a top-level dialog stands at the template's position in its owner's
+// client area, moved only to keep the frame on the screen.
 RECT DialogRect(const DialogTemplate& dialog, HWND owner) {
     const DWORD exStyle = dialog.exStyle | ((dialog.style & DS_MODALFRAME) != 0 ? WS_EX_DLGMODALFRAME : 0);
     const RECT insets = FrameInsets(dialog.style, exStyle);
@@ -49,8 +52,10 @@ RECT DialogRect(const DialogTemplate& dialog, HWND owner) {
     if ((dialog.style & WS_CHILD) == 0) {
         if ((dialog.style & DS_CENTER) != 0) {
             at = POINT{(kScreenWidth - width) / 2, (kScreenHeight - height) / 2};
-        } else if (owner != nullptr && (dialog.style & DS_ABSALIGN) == 0) {
-            ClientToScreen(owner, &at);
+        } else {
+            if (owner != nullptr && (dialog.style & DS_ABSALIGN) == 0) ClientToScreen(owner, &at);
+            at.x = std::max<LONG>(0, at.x - insets.left);
+            at.y = std::max<LONG>(0, at.y - insets.top);
         }
     }
     return RECT{at.x, at.y, at.x + width, at.y + height};
@@ -137,22 +142,20 @@ bool IsDefaultButton(HWND control) {
 
 LRESULT DefaultId(HWND dialog) {
     DialogData* data = DialogOf(dialog);
+    // Only an identifier the program set counts; a BS_DEFPUSHBUTTON of the
+    // template does not.
     if (data != nullptr && data->defaultId != 0) return MAKELONG(data->defaultId, DC_HASDEFID);
-    Window* window = FindWindow(dialog);
-    if (window == nullptr) return 0;
-    for (HWND child : window->children)
-        if (IsDefaultButton(child)) return MAKELONG(GetDlgCtrlID(child), DC_HASDEFID);
     return 0;
 }
 
 void SetDefaultId(HWND dialog, WORD id) {
     DialogData* data = DialogOf(dialog);
     if (data == nullptr) return;
-    const LRESULT old = DefaultId(dialog);
-    if (HIWORD(old) == DC_HASDEFID) {
-        HWND previous = GetDlgItem(dialog, LOWORD(old));
-        if (previous != nullptr && IsDefaultButton(previous) && LOWORD(old) != id)
-            SendMessageW(previous, BM_SETSTYLE, BS_PUSHBUTTON, TRUE);
+    // The button that looked like the default one stops looking so.
+    if (Window* window = FindWindow(dialog)) {
+        const std::vector<HWND> children = window->children;
+        for (HWND child : children)
+            if (IsDefaultButton(child) && GetDlgCtrlID(child) != id) SendMessageW(child, BM_SETSTYLE, BS_PUSHBUTTON, TRUE);
     }
     data = DialogOf(dialog);
     if (data == nullptr) return;

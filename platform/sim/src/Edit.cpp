@@ -137,8 +137,8 @@ LRESULT CALLBACK EditProcedure(HWND edit, UINT message, WPARAM wParam, LPARAM lP
             EditState& state = Edits()[edit];
             state.selectionStart = state.selectionEnd = 0;
             state.modified = false;
-            // A multi-line edit sends no EN_CHANGE for a text set this way.
-            Changed(edit, !IsMultiLine(edit));
+            // A multi-line edit tells nothing of a text set this way.
+            if (!IsMultiLine(edit)) Changed(edit, true);
             return TRUE;
         }
         case WM_GETDLGCODE:

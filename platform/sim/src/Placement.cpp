@@ -33,7 +33,8 @@ BOOL WINAPI SetWindowPlacement(HWND handle, const WINDOWPLACEMENT* placement) {
         SetLastError(ERROR_INVALID_WINDOW_HANDLE);
         return FALSE;
     }
-    if (placement == nullptr) {
+    // Setting checks the length; getting only fills it in.
+    if (placement == nullptr || placement->length != sizeof(WINDOWPLACEMENT)) {
         SetLastError(ERROR_INVALID_PARAMETER);
         return FALSE;
     }

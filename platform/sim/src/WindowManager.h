@@ -33,7 +33,9 @@ void RaiseInBand(HWND window);
 
 // SetWindowPos without argument checks, used by every part that moves,
 // shows or hides a window (state changes included).
-BOOL MoveWindowTo(HWND window, HWND insertAfter, int x, int y, int cx, int cy, UINT flags);
+// `clientBefore` is the client area before a show-state change altered it.
+BOOL MoveWindowTo(HWND window, HWND insertAfter, int x, int y, int cx, int cy, UINT flags,
+                  const RECT* clientBefore = nullptr);
 // Flag for a show-state change (minimise, maximise, restore); the platform
 // passes it in WINDOWPOS.flags too.
 constexpr UINT kStateChanged = 0x8000;

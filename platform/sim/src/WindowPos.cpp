@@ -145,7 +145,7 @@ POINT ClientOrigin(HWND handle) {
     return POINT{parent.x + window->rect.left + insets.left, parent.y + window->rect.top + insets.top};
 }
 
-BOOL MoveWindowTo(HWND handle, HWND insertAfter, int x, int y, int cx, int cy, UINT flags) {
+BOOL MoveWindowTo(HWND handle, HWND insertAfter, int x, int y, int cx, int cy, UINT flags, const RECT* clientBefore) {
     Window* window = FindWindow(handle);
     if (window == nullptr) return FALSE;
     const bool child = IsChildWindow(*window);
@@ -166,7 +166,7 @@ BOOL MoveWindowTo(HWND handle, HWND insertAfter, int x, int y, int cx, int cy, U
         window = FindWindow(handle);
         if (window == nullptr) return FALSE;
     }
-    const RECT oldClient = ClientRectOf(*window);
+    const RECT oldClient = clientBefore != nullptr ? *clientBefore : ClientRectOf(*window);
     const POINT oldOrigin = ClientOrigin(handle);
     if ((position.flags & SWP_NOMOVE) == 0 || (position.flags & SWP_NOSIZE) == 0) {
         window->rect = RECT{position.x, position.y, position.x + std::max(position.cx, 0),
@@ -228,7 +228,10 @@ BOOL WINAPI ShowWindow(HWND handle, int command) {
         default:
             break;
     }
+    // Showing a child neither activates it nor moves it in the z-order.
+    if ((window->style & WS_CHILD) != 0) flags |= SWP_NOACTIVATE | SWP_NOZORDER;
     RECT rect{};
+    const RECT clientBefore = ClientRectOf(*window);
     const bool stateChanges = show && NewStateRect(*window, command, rect);
     if (stateChanges) {
         flags |= kStateChanged | SWP_FRAMECHANGED;
@@ -239,7 +242,8 @@ BOOL WINAPI ShowWindow(HWND handle, int command) {
         SendMessageW(handle, WM_SHOWWINDOW, show ? TRUE : FALSE, 0);
         if (FindWindow(handle) == nullptr) return wasVisible ? TRUE : FALSE;
     }
-    MoveWindowTo(handle, HWND_TOP, rect.left, rect.top, rect.right - rect.left, rect.bottom - rect.top, flags);
+    MoveWindowTo(handle, HWND_TOP, rect.left, rect.top, rect.right - rect.left, rect.bottom - rect.top, flags,
+                 &clientBefore);
     // Minimising gives the activation away.
     if (command == SW_MINIMIZE && State().active == handle) ActivationLeaves(handle);
     return wasVisible ? TRUE : FALSE;
