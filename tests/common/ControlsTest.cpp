@@ -86,16 +86,17 @@ TEST_F(Controls, ARadioButtonClickChecksItAndClearsOnlyItsOwnGroup) {
     EXPECT_EQ(GetWindowLongW(GetDlgItem(dialog, kGroupBox), GWL_STYLE) & BS_TYPEMASK, BS_GROUPBOX);
 }
 
-TEST_F(Controls, PushButtonsTellTheirParentAndAskForTheDefaultRole) {
-    Click(IDCANCEL);
-    EXPECT_EQ(Notifications(IDCANCEL), std::vector<int>{BN_CLICKED});
+TEST_F(Controls, PushButtonsTellTheirParentAndTheDefaultOneIsTheDialogsDefault) {
     EXPECT_NE(SendDlgItemMessageW(dialog, IDOK, WM_GETDLGCODE, 0, 0) & DLGC_DEFPUSHBUTTON, 0);
     EXPECT_NE(SendDlgItemMessageW(dialog, IDCANCEL, WM_GETDLGCODE, 0, 0) & DLGC_UNDEFPUSHBUTTON, 0);
-    // Until the program names one, the dialog has no default identifier (the
-    // dialog keys then fall back to IDOK).
-    EXPECT_EQ(SendMessageW(dialog, DM_GETDEFID, 0, 0), 0);
+    EXPECT_EQ(SendMessageW(dialog, DM_GETDEFID, 0, 0), MAKELONG(IDOK, DC_HASDEFID));
     SendMessageW(dialog, DM_SETDEFID, IDCANCEL, 0);
     EXPECT_EQ(SendMessageW(dialog, DM_GETDEFID, 0, 0), MAKELONG(IDCANCEL, DC_HASDEFID));
+    // Cancel ends the dialog (the suites' dialog procedure does so); an ended
+    // dialog has no default any more.
+    Click(IDCANCEL);
+    EXPECT_EQ(Notifications(IDCANCEL), std::vector<int>{BN_CLICKED});
+    EXPECT_EQ(SendMessageW(dialog, DM_GETDEFID, 0, 0), 0);
 }
 
 TEST_F(Controls, AStaticIconKeepsTheIconItIsGiven) {

@@ -81,6 +81,10 @@ bool CreateControls(HWND dialog, const DialogTemplate& dialogTemplate, HINSTANCE
             return false;
         }
         if (font != nullptr) SendMessageW(control, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
+        DialogData* dialogData = DialogOf(dialog);
+        if (dialogData != nullptr && dialogData->defaultId == 0 && (item.style & BS_TYPEMASK) == BS_DEFPUSHBUTTON &&
+            SameTextIgnoringCase(item.className, u"Button"))
+            dialogData->defaultId = static_cast<WORD>(item.id);
     }
     return true;
 }
@@ -142,9 +146,9 @@ bool IsDefaultButton(HWND control) {
 
 LRESULT DefaultId(HWND dialog) {
     DialogData* data = DialogOf(dialog);
-    // Only an identifier the program set counts; a BS_DEFPUSHBUTTON of the
-    // template does not.
-    if (data != nullptr && data->defaultId != 0) return MAKELONG(data->defaultId, DC_HASDEFID);
+    // The template's first default push button, or what the program set; an
+    // ended dialog has none.
+    if (data != nullptr && !data->ended && data->defaultId != 0) return MAKELONG(data->defaultId, DC_HASDEFID);
     return 0;
 }
 
