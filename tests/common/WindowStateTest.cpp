@@ -139,6 +139,31 @@ TEST_F(WindowState, AWindowMinimisedFromMaximisedRemembersToComeBackMaximised) {
     EXPECT_TRUE(IsIconic(window));
 }
 
+// The tray's way: minimised, then hidden; the placement still reads
+// minimised, and restoring shows the window in its normal place again.
+TEST_F(WindowState, AWindowHiddenWhileMinimisedReadsMinimisedAndRestoresShown) {
+    HWND window = Window(WS_OVERLAPPEDWINDOW | WS_VISIBLE, 100, 50, 300, 200);
+    ShowWindow(window, SW_SHOWMINIMIZED);
+    ShowWindow(window, SW_HIDE);
+    EXPECT_FALSE(IsWindowVisible(window));
+    WINDOWPLACEMENT placement = {};
+    placement.length = sizeof(placement);
+    ASSERT_TRUE(GetWindowPlacement(window, &placement));
+    EXPECT_EQ(placement.showCmd, static_cast<UINT>(SW_SHOWMINIMIZED));
+    Log().clear();
+    ShowWindow(window, SW_RESTORE);
+    EXPECT_TRUE(IsWindowVisible(window));
+    EXPECT_FALSE(IsIconic(window));
+    ASSERT_TRUE(GetWindowPlacement(window, &placement));
+    EXPECT_EQ(placement.showCmd, static_cast<UINT>(SW_SHOWNORMAL));
+    // The window hears of it in a position change, which the tray follows.
+    EXPECT_GE(IndexOf(window, WM_WINDOWPOSCHANGED), 0);
+    RECT rect{};
+    GetWindowRect(window, &rect);
+    EXPECT_EQ(rect.left, 100);
+    EXPECT_EQ(rect.right, 400);
+}
+
 TEST_F(WindowState, GettingThePlacementSetsTheLengthAndSettingOneChecksIt) {
     HWND window = Window(WS_OVERLAPPEDWINDOW | WS_VISIBLE, 100, 50, 300, 200);
     WINDOWPLACEMENT placement = {};

@@ -36,6 +36,7 @@ struct Received {
     WPARAM wParam;
     LPARAM lParam;
     UINT positionFlags;  // WINDOWPOS.flags of WM_WINDOWPOSCHANGING/CHANGED
+    LPVOID createParams;  // CREATESTRUCTW.lpCreateParams of WM_NCCREATE/WM_CREATE
 };
 
 inline std::vector<Received>& Log() {
@@ -47,7 +48,10 @@ inline void Record(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
     UINT flags = 0;
     if ((message == WM_WINDOWPOSCHANGED || message == WM_WINDOWPOSCHANGING) && lParam != 0)
         flags = reinterpret_cast<const WINDOWPOS*>(lParam)->flags;
-    Log().push_back(Received{window, message, wParam, lParam, flags});
+    LPVOID createParams = nullptr;
+    if ((message == WM_NCCREATE || message == WM_CREATE) && lParam != 0)
+        createParams = reinterpret_cast<const CREATESTRUCTW*>(lParam)->lpCreateParams;
+    Log().push_back(Received{window, message, wParam, lParam, flags, createParams});
 }
 
 // The messages of interest that `window` received, in order.

@@ -47,6 +47,19 @@ TEST_F(WindowTree, APopupIsOwnedByTheTopLevelWindowItWasGiven) {
     EXPECT_EQ(GetWindowLongPtrW(child, GWLP_ID), 5);
 }
 
+TEST_F(WindowTree, CreationSendsNcCreateCreateSizeAndMoveWithTheCreationData) {
+    int data = 0;
+    HWND window = Keep(CreateWindowExW(0, TestClass(), TEXT("Created"), WS_OVERLAPPEDWINDOW, 10, 20, 200, 100, nullptr,
+                                       nullptr, GetModuleHandleW(nullptr), &data));
+    ASSERT_NE(window, nullptr);
+    const auto order = MessagesOf(window, {WM_NCCREATE, WM_CREATE, WM_SIZE, WM_MOVE});
+    EXPECT_EQ(order, (std::vector<UINT>{WM_NCCREATE, WM_CREATE, WM_SIZE, WM_MOVE}));
+    const int create = IndexOf(window, WM_CREATE);
+    ASSERT_GE(create, 0);
+    EXPECT_EQ(Log()[static_cast<std::size_t>(create)].createParams, &data);
+    EXPECT_FALSE(IsWindowVisible(window));
+}
+
 TEST_F(WindowTree, FindWindowFindsATopLevelWindowByTitleAndClass) {
     HWND dialog = Dialog(kClassicDialog);
     ASSERT_NE(dialog, nullptr);

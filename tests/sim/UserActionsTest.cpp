@@ -155,3 +155,35 @@ TEST_F(UserActions, AWindowKeepsTheIconsItIsGivenAndDestroysNone) {
 }
 
 }  // namespace
+
+namespace {
+
+using namespace winmgr_test;
+
+class Activation : public DesktopTest {};
+
+TEST_F(Activation, TheProgramHearsWhenAnotherProgramTakesTheForegroundAndWhenItGetsItBack) {
+    Log().clear();
+    HWND window = CreateTestWindow(WS_OVERLAPPEDWINDOW | WS_VISIBLE, 0, 0, 200, 100);
+    EXPECT_EQ(GetForegroundWindow(), window);
+    auto other = simdesk::StartOtherProgram("editor");
+    HWND editor = simdesk::OpenWindow(other, "Editor");
+    Log().clear();
+    simdesk::Focus(editor);
+    EXPECT_EQ(GetForegroundWindow(), editor);
+    EXPECT_EQ(GetFocus(), nullptr);
+    ASSERT_GE(IndexOf(window, WM_ACTIVATEAPP), 0);
+    EXPECT_EQ(Log()[static_cast<std::size_t>(IndexOf(window, WM_ACTIVATEAPP))].wParam, static_cast<WPARAM>(FALSE));
+    Log().clear();
+    EXPECT_TRUE(SetForegroundWindow(window));
+    const int app = IndexOf(window, WM_ACTIVATEAPP);
+    const int activate = IndexOf(window, WM_ACTIVATE);
+    ASSERT_GE(app, 0);
+    EXPECT_EQ(Log()[static_cast<std::size_t>(app)].wParam, static_cast<WPARAM>(TRUE));
+    EXPECT_LT(app, activate);
+    EXPECT_EQ(GetFocus(), window);
+    DestroyWindow(window);
+    Log().clear();
+}
+
+}  // namespace
