@@ -47,17 +47,20 @@ TEST_F(WindowTree, APopupIsOwnedByTheTopLevelWindowItWasGiven) {
     EXPECT_EQ(GetWindowLongPtrW(child, GWLP_ID), 5);
 }
 
-TEST_F(WindowTree, CreationSendsNcCreateCreateSizeAndMoveWithTheCreationData) {
+TEST_F(WindowTree, AHiddenWindowHearsItsSizeAndPlaceWhenFirstShown) {
     int data = 0;
     HWND window = Keep(CreateWindowExW(0, TestClass(), TEXT("Created"), WS_OVERLAPPEDWINDOW, 10, 20, 200, 100, nullptr,
                                        nullptr, GetModuleHandleW(nullptr), &data));
     ASSERT_NE(window, nullptr);
-    const auto order = MessagesOf(window, {WM_NCCREATE, WM_CREATE, WM_SIZE, WM_MOVE});
-    EXPECT_EQ(order, (std::vector<UINT>{WM_NCCREATE, WM_CREATE, WM_SIZE, WM_MOVE}));
+    EXPECT_EQ(MessagesOf(window, {WM_NCCREATE, WM_CREATE, WM_SIZE, WM_MOVE}),
+              (std::vector<UINT>{WM_NCCREATE, WM_CREATE}));
     const int create = IndexOf(window, WM_CREATE);
     ASSERT_GE(create, 0);
     EXPECT_EQ(Log()[static_cast<std::size_t>(create)].createParams, &data);
     EXPECT_FALSE(IsWindowVisible(window));
+    ShowWindow(window, SW_SHOW);
+    const auto shown = MessagesOf(window, {WM_SHOWWINDOW, WM_WINDOWPOSCHANGED, WM_SIZE, WM_MOVE});
+    EXPECT_EQ(shown, (std::vector<UINT>{WM_SHOWWINDOW, WM_WINDOWPOSCHANGED, WM_SIZE, WM_MOVE}));
 }
 
 TEST_F(WindowTree, FindWindowFindsATopLevelWindowByTitleAndClass) {

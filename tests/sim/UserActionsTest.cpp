@@ -151,6 +151,11 @@ TEST_F(UserActions, AWindowKeepsTheIconsItIsGivenAndDestroysNone) {
     EXPECT_EQ(SendMessageW(window, WM_GETICON, ICON_SMALL, 0), reinterpret_cast<LRESULT>(small));
     EXPECT_EQ(SendMessageW(window, WM_GETICON, ICON_BIG, 0), reinterpret_cast<LRESULT>(big));
     EXPECT_EQ(SendMessageW(window, WM_SETICON, ICON_SMALL, 0), reinterpret_cast<LRESULT>(small));
+    // A static icon control likewise.
+    HWND icon = CreateWindowExW(0, TEXT("Static"), TEXT(""), WS_CHILD | SS_ICON, 0, 0, 32, 32, window, nullptr,
+                                GetModuleHandleW(nullptr), nullptr);
+    EXPECT_EQ(SendMessageW(icon, STM_SETICON, reinterpret_cast<WPARAM>(big), 0), 0);
+    EXPECT_EQ(SendMessageW(icon, STM_GETICON, 0, 0), reinterpret_cast<LRESULT>(big));
     DestroyWindow(window);
 }
 

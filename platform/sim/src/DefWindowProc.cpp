@@ -28,6 +28,7 @@ void AnnounceSizeAndMove(HWND handle, const WINDOWPOS* position) {
                      MAKELPARAM(window->rect.left + insets.left, window->rect.top + insets.top));
     }
     if ((position->flags & kNoClientSize) == 0) {
+        if (Window* window = FindWindow(handle)) window->needsSize = false;
         RECT client{};
         GetClientRect(handle, &client);
         const WPARAM type = IsIconic(handle) ? SIZE_MINIMIZED : IsZoomed(handle) ? SIZE_MAXIMIZED : SIZE_RESTORED;

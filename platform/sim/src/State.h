@@ -71,6 +71,8 @@ struct Window {
     HICON smallIcon = nullptr;
     HICON bigIcon = nullptr;
     bool destroying = false;
+    // Created hidden and not yet told its size and place (WM_SIZE, WM_MOVE).
+    bool needsSize = false;
     bool isDialog = false;
     DialogData dialog;
     // Windows of other programs keep what reached them instead of running code.

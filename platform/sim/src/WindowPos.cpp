@@ -244,6 +244,16 @@ BOOL WINAPI ShowWindow(HWND handle, int command) {
     }
     MoveWindowTo(handle, HWND_TOP, rect.left, rect.top, rect.right - rect.left, rect.bottom - rect.top, flags,
                  &clientBefore);
+    window = FindWindow(handle);
+    if (show && window != nullptr && window->needsSize) {
+        window->needsSize = false;
+        const RECT client = ClientRectOf(*window);
+        const WPARAM type = IsIconic(handle) ? SIZE_MINIMIZED : IsZoomed(handle) ? SIZE_MAXIMIZED : SIZE_RESTORED;
+        SendMessageW(handle, WM_SIZE, type, MAKELPARAM(client.right, client.bottom));
+        const POINT origin = ClientOrigin(handle);
+        const POINT parent = ParentOrigin(*window);
+        SendMessageW(handle, WM_MOVE, 0, MAKELPARAM(origin.x - parent.x, origin.y - parent.y));
+    }
     // Minimising gives the activation away.
     if (command == SW_MINIMIZE && State().active == handle) ActivationLeaves(handle);
     return wasVisible ? TRUE : FALSE;

@@ -419,16 +419,9 @@ HWND WINAPI CreateWindowExW(DWORD exStyle, LPCWSTR className, LPCWSTR windowName
         SetLastError(1400);
         return nullptr;
     }
-    // The platform tells a new window its size and place once.
-    RECT client{};
-    GetClientRect(handle, &client);
-    SendMessageW(handle, WM_SIZE, SIZE_RESTORED, MAKELPARAM(client.right, client.bottom));
-    POINT origin{0, 0};
-    if (Window* made = FindWindow(handle)) {
-        const RECT insets = FrameInsets(made->style, made->exStyle);
-        origin = POINT{made->rect.left + insets.left, made->rect.top + insets.top};
-    }
-    SendMessageW(handle, WM_MOVE, 0, MAKELPARAM(origin.x, origin.y));
+    // The window hears its size and place (WM_SIZE, WM_MOVE) when it is
+    // first shown.
+    if (Window* made = FindWindow(handle)) made->needsSize = true;
     if ((style & WS_VISIBLE) != 0 && IsWindow(handle)) ShowWindow(handle, SW_SHOW);
     return IsWindow(handle) ? handle : nullptr;
 }
