@@ -192,3 +192,36 @@ TEST_F(Activation, TheProgramHearsWhenAnotherProgramTakesTheForegroundAndWhenItG
 }
 
 }  // namespace
+
+namespace {
+
+using namespace winmgr_test;
+
+int keyEventsSeen = 0;
+
+LRESULT CALLBACK CountingHook(int code, WPARAM wParam, LPARAM lParam) {
+    if (code == HC_ACTION) ++keyEventsSeen;
+    return CallNextHookEx(nullptr, code, wParam, lParam);
+}
+
+class ModalHooks : public DesktopTest {};
+
+TEST_F(ModalHooks, TheProgramsKeyboardHookKeepsRunningWhileAModalDialogWaits) {
+    keyEventsSeen = 0;
+    HHOOK hook = SetWindowsHookExW(WH_KEYBOARD_LL, CountingHook, GetModuleHandleW(nullptr), 0);
+    ASSERT_NE(hook, nullptr);
+    int seenBeforeEscape = 0;
+    simdesk::Then([] { simdesk::PressKeys({VK_SHIFT, '2'}); });
+    simdesk::Then([&] {
+        seenBeforeEscape = keyEventsSeen;
+        simdesk::PressEscape();
+    });
+    EXPECT_EQ(DialogBoxParamW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(kControlsDialog), nullptr,
+                              RecordingDialogProc, 0),
+              IDCANCEL);
+    EXPECT_EQ(seenBeforeEscape, 4);
+    UnhookWindowsHookEx(hook);
+    Log().clear();
+}
+
+}  // namespace
