@@ -34,10 +34,6 @@ bool IsRadioType(DWORD type) {
     return type == BS_RADIOBUTTON || type == BS_AUTORADIOBUTTON;
 }
 
-bool IsPushType(DWORD type) {
-    return type == BS_PUSHBUTTON || type == BS_DEFPUSHBUTTON;
-}
-
 LRESULT DialogCode(DWORD type) {
     switch (type) {
         case BS_DEFPUSHBUTTON:
@@ -201,7 +197,6 @@ LRESULT CALLBACK ButtonProcedure(HWND button, UINT message, WPARAM wParam, LPARA
             if ((GetWindowLongW(button, GWL_STYLE) & BS_NOTIFY) != 0) NotifyParent(button, BN_KILLFOCUS);
             return 0;
         default:
-            (void)IsPushType;
             return DefWindowProcW(button, message, wParam, lParam);
     }
 }

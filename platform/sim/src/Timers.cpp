@@ -93,7 +93,7 @@ UINT_PTR WINAPI SetTimer(HWND window, UINT_PTR id, UINT elapse, TIMERPROC proced
 BOOL WINAPI KillTimer(HWND window, UINT_PTR id) {
     auto found = FindTimer(window, id);
     if (found == Timers().timers.end()) {
-        SetLastError(1402);  // ERROR_INVALID_TIMER_HANDLE... as the platform names a missing timer
+        SetLastError(1402);  // ERROR_INVALID_TIMER_HANDLE
         return FALSE;
     }
     Timers().timers.erase(found);

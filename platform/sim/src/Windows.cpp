@@ -389,15 +389,13 @@ HWND WINAPI CreateWindowExW(DWORD exStyle, LPCWSTR className, LPCWSTR windowName
     window.rect = RECT{x, y, x + std::max(width, 0), y + std::max(height, 0)};
     window.normalRect = window.rect;
     HWND handle = NewWindow(std::move(window));
-    Window* created = FindWindow(handle);
-    if (messageOnly) {
-        // Message-only windows are in no sibling list.
-    } else if ((style & WS_CHILD) != 0) {
+    // A new child goes to the bottom of its siblings, a new top-level window
+    // to the top of its band; message-only windows are in no sibling list.
+    if ((style & WS_CHILD) != 0) {
         FindWindow(parent)->children.push_back(handle);
-    } else {
+    } else if (!messageOnly) {
         RaiseInBand(handle);
     }
-    (void)created;
 
     CREATESTRUCTW create = {};
     create.lpCreateParams = param;
@@ -544,7 +542,7 @@ HWND WINAPI FindWindowW(LPCWSTR className, LPCWSTR windowName) {
         if (windowName != nullptr && !SameTextIgnoringCase(window->text, windowName)) continue;
         return handle;
     }
-    SetLastError(2);  // ERROR_FILE_NOT_FOUND, as the platform reports "no such window"
+    SetLastError(ERROR_FILE_NOT_FOUND);  // the platform's "no such window"
     return nullptr;
 }
 
