@@ -5,6 +5,7 @@
 // the desktop treats as waiting for messages whenever the control interface
 // acts: hooks are therefore called at once, in the order the platform uses.
 #include "State.h"
+#include "simdesk/User.h"
 
 #include <algorithm>
 #include <array>
@@ -138,7 +139,7 @@ LRESULT CallChainFrom(std::size_t position, int code, WPARAM wParam, LPARAM lPar
 }
 
 // One key event from the keyboard: hooks, then key state and the message.
-void KeyEvent(BYTE key, bool up, DWORD extraFlags) {
+void KeyEvent(BYTE key, bool up, DWORD extraFlags, WCHAR packet = 0) {
     (void)kRegistered;
     const BYTE vk = SidedKey(key);
     const bool wasDown = Input().down[vk];
@@ -149,7 +150,7 @@ void KeyEvent(BYTE key, bool up, DWORD extraFlags) {
 
     KBDLLHOOKSTRUCT event = {};
     event.vkCode = vk;
-    event.scanCode = ScanCode(vk);
+    event.scanCode = vk == VK_PACKET ? packet : ScanCode(vk);
     event.flags = extraFlags | (IsExtendedKey(vk) ? LLKHF_EXTENDED : 0u) | (altDown ? LLKHF_ALTDOWN : 0u) |
                   (up ? LLKHF_UP : 0u);
     event.time = Now();
@@ -163,6 +164,8 @@ void KeyEvent(BYTE key, bool up, DWORD extraFlags) {
     if (focus == nullptr) return;
     const WPARAM delivered = GenericKey(vk) != 0 ? GenericKey(vk) : vk;
     LPARAM keyData = 1 | (static_cast<LPARAM>(event.scanCode & 0xFF) << 16);
+    // A typed character travels with its VK_PACKET key (see TranslateMessage).
+    if (vk == VK_PACKET) keyData = static_cast<LPARAM>(static_cast<std::uint64_t>(keyData) | (std::uint64_t{packet} << 32));
     if (IsExtendedKey(vk)) keyData |= LPARAM{1} << 24;
     if (altDown) keyData |= LPARAM{1} << 29;
     if (wasDown || up) keyData |= LPARAM{1} << 30;
@@ -302,6 +305,13 @@ void KeyUp(BYTE virtualKey) {
 void PressKeys(std::initializer_list<BYTE> keys) {
     for (BYTE key : keys) KeyDown(key);
     for (auto it = std::rbegin(keys); it != std::rend(keys); ++it) KeyUp(*it);
+}
+
+void TypeText(const std::u16string& text) {
+    for (WCHAR c : text) {
+        KeyEvent(VK_PACKET, false, 0, c);
+        KeyEvent(VK_PACKET, true, 0, c);
+    }
 }
 
 bool IsKeyDown(BYTE virtualKey) {

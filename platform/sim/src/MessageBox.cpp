@@ -1,5 +1,5 @@
 // user32: message boxes, answered by the user's script.
-#include "State.h"
+#include "WindowManager.h"
 
 #include <deque>
 
@@ -24,19 +24,26 @@ const bool kRegistered = [] {
 
 }  // namespace
 
-// The box is modal: the user acts (the script runs) until an answer comes.
+// The box is modal: its owner's top-level window is disabled while it is
+// shown, and a modal loop runs (posted messages are delivered, the user acts)
+// until the user answers.
 int WINAPI MessageBoxW(HWND owner, LPCWSTR text, LPCWSTR caption, UINT type) {
     (void)kRegistered;
     auto& boxes = TheBoxes();
     boxes.shown.push_back({owner, text != nullptr ? text : u"", caption != nullptr ? caption : u"Error", type});
-    while (boxes.answers.empty()) {
-        if (!RunNextScriptAction()) {
-            ReportStall("a message box waits for an answer and the script has none");
-            return 0;
-        }
-    }
-    const int answer = boxes.answers.front();
-    boxes.answers.pop_front();
+    HWND ownerRoot = RootOf(owner);
+    const bool disabled = ownerRoot != nullptr && FindProgramWindow(ownerRoot) != nullptr && IsWindowEnabled(ownerRoot);
+    if (disabled) EnableWindow(ownerRoot, FALSE);
+    const bool answered = RunModalLoop([&] { return !TheBoxes().answers.empty(); },
+                                       [](MSG& message) {
+                                           TranslateMessage(&message);
+                                           DispatchMessageW(&message);
+                                       },
+                                       "a message box");
+    if (disabled && IsWindow(ownerRoot)) EnableWindow(ownerRoot, TRUE);
+    if (!answered) return 0;
+    const int answer = TheBoxes().answers.front();
+    TheBoxes().answers.pop_front();
     return answer;
 }
 

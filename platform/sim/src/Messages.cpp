@@ -52,6 +52,14 @@ bool TakeMessage(LPMSG out, HWND window, UINT filterMin, UINT filterMax, bool re
 
 }  // namespace
 
+namespace simdesk::detail {
+
+bool TakeQueuedMessage(MSG& message) {
+    return TakeMessage(&message, nullptr, 0, 0, true);
+}
+
+}  // namespace simdesk::detail
+
 BOOL WINAPI PostMessageW(HWND handle, UINT message, WPARAM wParam, LPARAM lParam) {
     if (handle == nullptr) return PostThreadMessageW(GetCurrentThreadId(), message, wParam, lParam);
     Window* window = FindWindow(handle);
@@ -94,7 +102,7 @@ BOOL WINAPI GetMessageW(LPMSG message, HWND window, UINT filterMin, UINT filterM
     }
     // While the queue is empty the thread waits; that is when the user acts.
     while (!TakeMessage(message, window, filterMin, filterMax, true)) {
-        if (RunNextScriptAction()) continue;
+        if (RunIdleWork()) continue;
         ReportStall("a message loop waits with no message queued and no user action left in the script");
         // End the loop that would otherwise wait forever.
         *message = MSG{nullptr, WM_QUIT, 0, 0, Now(), {}};
@@ -108,14 +116,44 @@ BOOL WINAPI PeekMessageW(LPMSG message, HWND window, UINT filterMin, UINT filter
     return TakeMessage(message, window, filterMin, filterMax, (removeMessage & PM_REMOVE) != 0) ? TRUE : FALSE;
 }
 
-// Character messages come from the keyboard layout; the program's own windows
-// get none yet, so there is nothing to translate.
+// Character messages for the keys the program's windows use: the dialog
+// keys, space, Latin letters and digits of the US layout, and typed text
+// (VK_PACKET, whose character the simulated keyboard carries in the high
+// half of lParam, which the platform leaves zero).
 BOOL WINAPI TranslateMessage(const MSG* message) {
-    return message != nullptr && (message->message == WM_KEYDOWN || message->message == WM_SYSKEYDOWN) ? TRUE : FALSE;
+    if (message == nullptr || (message->message != WM_KEYDOWN && message->message != WM_SYSKEYDOWN)) return FALSE;
+    if (message->message == WM_SYSKEYDOWN || message->hwnd == nullptr) return TRUE;
+    const WPARAM vk = message->wParam;
+    const bool shift = (GetKeyState(VK_SHIFT) & 0x8000) != 0;
+    WCHAR character = 0;
+    if (vk == VK_PACKET) {
+        character = static_cast<WCHAR>((static_cast<std::uint64_t>(message->lParam) >> 32) & 0xFFFF);
+    } else if (vk == VK_RETURN || vk == VK_ESCAPE || vk == VK_TAB || vk == VK_BACK || vk == VK_SPACE) {
+        character = static_cast<WCHAR>(vk == VK_RETURN ? u'\r' : vk);
+    } else if (vk >= 'A' && vk <= 'Z') {
+        character = static_cast<WCHAR>(shift ? vk : vk + 32);
+    } else if (vk >= '0' && vk <= '9' && !shift) {
+        character = static_cast<WCHAR>(vk);
+    }
+    if (character != 0) {
+        // Posted ahead of the input that followed the key, as the platform
+        // takes posted messages before further input.
+        const LPARAM keyData = static_cast<LPARAM>(static_cast<std::uint64_t>(message->lParam) & 0xFFFFFFFFu);
+        if (Window* window = FindWindow(message->hwnd); window != nullptr && IsProgramWindow(*window)) {
+            ProgramThread().queue.push_front(MSG{message->hwnd, WM_CHAR, character, keyData, Now(), {}});
+        }
+    }
+    return TRUE;
 }
 
+// A WM_TIMER that carries a timer procedure calls it instead of the window.
 LRESULT WINAPI DispatchMessageW(const MSG* message) {
-    if (message == nullptr || message->hwnd == nullptr) return 0;
+    if (message == nullptr) return 0;
+    if (message->message == WM_TIMER && message->lParam != 0) {
+        reinterpret_cast<TIMERPROC>(message->lParam)(message->hwnd, WM_TIMER, message->wParam, Now());
+        return 0;
+    }
+    if (message->hwnd == nullptr) return 0;
     return SendMessageW(message->hwnd, message->message, message->wParam, message->lParam);
 }
 

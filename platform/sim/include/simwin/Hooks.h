@@ -13,6 +13,11 @@
 #define VK_MENU 0x12
 #define VK_ESCAPE 0x1B
 #define VK_SPACE 0x20
+#define VK_LEFT 0x25
+#define VK_UP 0x26
+#define VK_RIGHT 0x27
+#define VK_DOWN 0x28
+#define VK_DELETE 0x2E
 #define VK_LWIN 0x5B
 #define VK_RWIN 0x5C
 #define VK_NUMPAD2 0x62
@@ -23,6 +28,7 @@
 #define VK_RCONTROL 0xA3
 #define VK_LMENU 0xA4
 #define VK_RMENU 0xA5
+#define VK_PACKET 0xE7
 
 // Hooks.
 #define WH_KEYBOARD_LL 13
