@@ -185,7 +185,8 @@ TEST(OptionValueTest, IsModifiedComparesSavedAndCurrent) {
 }
 
 TEST(OptionValueTest, ACellWithoutAControlIgnoresTheControlHooks) {
-    RecordingCheckBox box;
+    // A stored bool that is no control-bound kind.
+    RecordingOption<StoredOption<bool>, bool> box;
     ValueCell<bool>& cell = box;
     cell.SetControlId(1004);
     EXPECT_EQ(cell.GetControlId(), 0);
