@@ -163,6 +163,10 @@ LRESULT CALLBACK EditProcedure(HWND edit, UINT message, WPARAM wParam, LPARAM lP
         }
         case EM_GETMODIFY:
             return Edits()[edit].modified ? TRUE : FALSE;
+        case EM_GETFIRSTVISIBLELINE:
+            // Nothing is drawn, so nothing ever scrolls: the text shows from
+            // its first line.
+            return 0;
         case EM_SETMODIFY:
             Edits()[edit].modified = wParam != 0;
             return 0;

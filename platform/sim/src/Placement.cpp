@@ -2,6 +2,8 @@
 // state with the normal, minimised and maximised positions.
 #include "WindowManager.h"
 
+#include <algorithm>
+
 using namespace simdesk::detail;
 
 BOOL WINAPI GetWindowPlacement(HWND handle, WINDOWPLACEMENT* placement) {
@@ -40,7 +42,19 @@ BOOL WINAPI SetWindowPlacement(HWND handle, const WINDOWPLACEMENT* placement) {
     }
     if ((placement->flags & WPF_SETMINPOSITION) != 0) window->minPosition = placement->ptMinPosition;
     window->maxPosition = placement->ptMaxPosition;
-    const RECT& normal = placement->rcNormalPosition;
+    // A position entirely off the screen (a monitor that is gone) is brought
+    // back onto it, keeping the size, as the platform does.
+    RECT normal = placement->rcNormalPosition;
+    const LONG width = normal.right - normal.left;
+    const LONG height = normal.bottom - normal.top;
+    const bool offScreen = normal.right <= 0 || normal.bottom <= 0 || normal.left >= kScreenWidth ||
+                           normal.top >= kScreenHeight;
+    if (offScreen) {
+        normal.left = std::clamp<LONG>(normal.left, 0, std::max<LONG>(0, kScreenWidth - width));
+        normal.top = std::clamp<LONG>(normal.top, 0, std::max<LONG>(0, kScreenHeight - height));
+        normal.right = normal.left + width;
+        normal.bottom = normal.top + height;
+    }
     window->normalRect = normal;
     const bool minimized = (window->style & WS_MINIMIZE) != 0;
     const bool maximized = (window->style & WS_MAXIMIZE) != 0;

@@ -30,6 +30,35 @@ typedef struct tagWNDCLASSEXW {
     HICON hIconSm;
 } WNDCLASSEXW;
 
+// Mouse key flags, hit-test codes and sizing edges that mouse and sizing
+// messages carry.
+#define MK_LBUTTON 0x0001
+#define MK_RBUTTON 0x0002
+#define MK_SHIFT 0x0004
+#define MK_CONTROL 0x0008
+#define HTCLIENT 1
+#define WMSZ_BOTTOMRIGHT 8
+
+// The header every WM_NOTIFY carries.
+typedef struct tagNMHDR {
+    HWND hwndFrom;
+    UINT_PTR idFrom;
+    UINT code;
+} NMHDR, *LPNMHDR;
+
+// What WM_DRAWITEM asks an owner to draw.
+typedef struct tagDRAWITEMSTRUCT {
+    UINT CtlType;
+    UINT CtlID;
+    UINT itemID;
+    UINT itemAction;
+    UINT itemState;
+    HWND hwndItem;
+    HDC hDC;
+    RECT rcItem;
+    ULONG_PTR itemData;
+} DRAWITEMSTRUCT, *LPDRAWITEMSTRUCT;
+
 typedef struct tagCREATESTRUCTW {
     LPVOID lpCreateParams;
     HINSTANCE hInstance;
