@@ -17,18 +17,34 @@ bool AppBase::InitCore() {
     // its own copies, so it never looks at another object's members.
     store.SetProgramNames(firmName, appName);
     instance = GetModuleHandleW(nullptr);
+    if (store.UsesRegistry()) {
+        store.AddPlaceholder(TEXT("*firm*"), firmName + TEXT("\\"));
+        store.AddPlaceholder(TEXT("*app*"), appName + TEXT("\\"));
+        store.SetRoot(TEXT("Software\\*firm**app*"));
+    }
+    // The main window saves its placement there when it is destroyed, so the
+    // section exists from the end of the first run on.
+    firstStart = !store.SectionExists(TEXT("Options\\Windows\\Main"));
+    if (firstStart)
+        ApplyAutostart();
+    else
+        ReadAutostart();
+    options.Add(&confirmExit, TEXT("ConfirmExit"));
     return true;
 }
 
 bool AppBase::Exit() {
+    options.Clear();
     PostQuitMessage(0);
     return true;
 }
 
 bool AppBase::LoadSettings() {
+    options.LoadAll(TEXT("Options\\Common"));
     return true;
 }
 
 bool AppBase::SaveSettings() {
+    options.SaveAll(TEXT("Options\\Common"));
     return true;
 }

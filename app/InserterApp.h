@@ -2,6 +2,7 @@
 // and the two system hooks that carry it out.
 #pragma once
 
+#include "app/MainDialog.h"
 #include "app/ProfileApp.h"
 
 class InserterApp : public ProfileApp {
@@ -13,10 +14,16 @@ public:
     bool Exit() override;
     bool LoadSettings() override;
     bool SaveSettings() override;
+    HWND CreateMainWindow(HWND owner) override;
+    Dialog& MainWindow() override;
+    HWND MainWindowHandle() override;
+    UINT TrayMessage() override;
+    int TrayIconId() override;
 
     bool InstallHooks();
     bool RemoveHooks();
 
+    MainDialog mainDialog;
     HHOOK keyboardHook = nullptr;
     HWINEVENTHOOK focusHook = nullptr;
     // "HotKey2": 0 the combination uses [Left Win], 1 [Alt].
@@ -28,6 +35,10 @@ public:
     bool ruOnly = false;
     // The window of another process that last received the keyboard focus.
     HWND lastFocus = nullptr;
+
+private:
+    // The first-start agreement; false when the user did not accept it.
+    bool RunAgreement();
 };
 
 // The one application object. The system calls the hook procedures without a

@@ -1,4 +1,5 @@
-// The fourth level of the application object: the current profile.
+// The fourth level of the application object: the current profile, read at
+// start and saved at exit, with a section of its own that holds no option.
 #pragma once
 
 #include "app/TrayApp.h"
@@ -15,4 +16,8 @@ public:
     WString profileName;
     // No option is ever added to it; it is loaded and saved all the same.
     OptionList profileOptions;
+
+private:
+    void DetermineProfile();
+    WString ProfileSection() const;
 };

@@ -9,5 +9,8 @@ TrayApp::TrayApp() {
 TrayApp::~TrayApp() = default;
 
 bool TrayApp::InitInstance() {
+    options.Add(&minimizeToTray, TEXT("MinimizeToTray"));
+    options.Add(&hideInTray, TEXT("HideInTray"));
+    options.Add(&keepInTray, TEXT("KeepInTray"));
     return SingleInstanceApp::InitInstance();
 }

@@ -147,6 +147,7 @@ LRESULT CALLBACK RecordingHook(int code, WPARAM message, LPARAM event) {
 TEST(HotKeyChainTest, AltModePassesTheKeyDownOnWithoutItsCode) {
     simdesk::Reset();
     RestartProgramObject();
+    MarkStartedBefore();
     seenByNextHook.clear();
     // Installed first, so called after the program's hook.
     HHOOK recorder = SetWindowsHookExW(WH_KEYBOARD_LL, RecordingHook, GetModuleHandleW(nullptr), 0);

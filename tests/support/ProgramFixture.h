@@ -1,5 +1,6 @@
 // A fresh simulated desktop and a freshly constructed application object, as
-// for a new process of the program.
+// for a new process of the program, on an account where the program has run
+// before (the terms of use were accepted, so no agreement comes up).
 #pragma once
 
 #include "app/InserterApp.h"
@@ -15,3 +16,6 @@ protected:
 
 // Replaces the application object by a newly constructed one.
 void RestartProgramObject();
+
+// The section whose existence tells the program it has run before.
+void MarkStartedBefore();
