@@ -6,37 +6,14 @@
 //
 // Exit code 0 when every check passed.
 #include "e2e/Keyboard.h"
+#include "e2e/Report.h"
 #include "e2e/TestWindow.h"
+#include "e2e/Typing.h"
 #include "e2e/VintraProcess.h"
 
-#include <cstdio>
 #include <string>
 
 namespace {
-
-// How long the driver lets the system deliver what one combination causes.
-constexpr DWORD kDeliveryMs = 1000;
-// Vintra's focus hook hears of focus changes asynchronously, when its thread
-// next waits for messages; a retry gives a slow start another chance.
-constexpr int kAttempts = 3;
-
-int failures = 0;
-
-void Fail(const std::string& what) {
-    ++failures;
-    std::printf("FAIL: %s\n", what.c_str());
-    std::fflush(stdout);
-}
-
-void Note(const std::string& what) {
-    std::printf("      %s\n", what.c_str());
-    std::fflush(stdout);
-}
-
-void Pass(const std::string& what) {
-    std::printf("ok:   %s\n", what.c_str());
-    std::fflush(stdout);
-}
 
 std::wstring DefaultVintraPath() {
     WCHAR path[MAX_PATH] = {};
@@ -46,52 +23,8 @@ std::wstring DefaultVintraPath() {
     return (slash == std::wstring::npos ? std::wstring() : text.substr(0, slash + 1)) + L"Vintra.exe";
 }
 
-// The focus goes to the decoy, then to the target, so that Vintra's focus hook,
-// installed by now, sees the target take it.
-bool FocusTarget(TestWindow& decoy, TestWindow& target) {
-    if (!decoy.TakeFocus()) {
-        Fail("the decoy window could not take the focus");
-        return false;
-    }
-    if (!target.TakeFocus()) {
-        Fail("the target window could not take the focus");
-        return false;
-    }
-    ReceivedInput ignored;
-    PumpMessages(300, ignored);
-    return true;
-}
-
-ReceivedInput Type(std::initializer_list<WORD> keys) {
-    ReceivedInput received;
-    if (!PressKeys(keys)) Fail("SendInput did not take every key event");
-    PumpMessages(kDeliveryMs, received);
-    ReleaseModifiers();
-    return received;
-}
-
-bool CheckInputArrives(TestWindow& target) {
-    const ReceivedInput plain = Type({'2'});
-    if (plain.twoKeyDowns == 1 && plain.atCharacters == 0) {
-        Pass("a plain [2] reaches the focused window");
-        return true;
-    }
-    Fail("a plain [2] did not arrive as one key-down: " + plain.Describe());
-    Note(target.HasFocus() ? "the target still has the focus" : "the target lost the focus");
-    return false;
-}
-
 void CheckCombinationInsertsAt(TestWindow& decoy, TestWindow& target, const VintraProcess& vintra) {
-    ReceivedInput received;
-    for (int attempt = 1; attempt <= kAttempts; ++attempt) {
-        received = Type({VK_LWIN, VK_SHIFT, '2'});
-        if (received.atCharacters != 0 || !vintra.IsRunning()) break;
-        if (attempt < kAttempts) {
-            Note("attempt " + std::to_string(attempt) + ": nothing inserted (" + received.Describe() +
-                 "); focusing again");
-            FocusTarget(decoy, target);
-        }
-    }
+    const ReceivedInput received = TypeCombination({VK_LWIN, VK_SHIFT, '2'}, decoy, target, true);
     if (!vintra.IsRunning()) {
         Fail("Vintra.exe ended during the test with code " + std::to_string(vintra.ExitCode()));
         return;
@@ -157,12 +90,11 @@ int wmain(int argc, wchar_t** argv) {
     // Wine (8.0, no window manager) raises no focus events for other
     // processes' hooks until the desktop has seen some input: a plain key
     // goes first, then the focus moves for Vintra's focus hook to see.
-    if (CheckInputArrives(target) && FocusTarget(decoy, target)) {
+    if (WakeFocusEvents(decoy, target)) {
         CheckCombinationInsertsAt(decoy, target, vintra);
         CheckControlBlocksTheCombination();
     }
     vintra.Stop();
 
-    std::printf(failures == 0 ? "PASSED\n" : "FAILED (%d)\n", failures);
-    return failures == 0 ? 0 : 1;
+    return Finish();
 }

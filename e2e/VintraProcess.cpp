@@ -45,6 +45,26 @@ VintraProcess::~VintraProcess() {
 }
 
 bool VintraProcess::Start(const std::wstring& path, std::string& error) {
+    if (!Launch(path, error)) return false;
+    const DWORD idle = WaitForInputIdle(process_, 20000);
+    if (!IsRunning()) {
+        error = "Vintra.exe exited during start-up with code " + std::to_string(ExitCode());
+        return false;
+    }
+    if (idle != 0) {
+        error = idle == WAIT_TIMEOUT ? "Vintra.exe did not reach its message loop within 20 s"
+                                     : Describe("WaitForInputIdle", GetLastError());
+        return false;
+    }
+    return true;
+}
+
+bool VintraProcess::WaitForExit(DWORD milliseconds) const {
+    return process_ != nullptr && WaitForSingleObject(process_, milliseconds) == WAIT_OBJECT_0;
+}
+
+bool VintraProcess::Launch(const std::wstring& path, std::string& error) {
+    Stop();
     // The job takes the program down with the driver, however the driver ends.
     job_ = CreateJobObjectW(nullptr, nullptr);
     if (job_ != nullptr) {
@@ -69,17 +89,6 @@ bool VintraProcess::Start(const std::wstring& path, std::string& error) {
     process_ = info.hProcess;
     processId_ = info.dwProcessId;
     if (job_ != nullptr) AssignProcessToJobObject(job_, process_);
-
-    const DWORD idle = WaitForInputIdle(process_, 20000);
-    if (!IsRunning()) {
-        error = "Vintra.exe exited during start-up with code " + std::to_string(ExitCode());
-        return false;
-    }
-    if (idle != 0) {
-        error = idle == WAIT_TIMEOUT ? "Vintra.exe did not reach its message loop within 20 s"
-                                     : Describe("WaitForInputIdle", GetLastError());
-        return false;
-    }
     return true;
 }
 
@@ -130,7 +139,7 @@ DWORD VintraProcess::ExitCode() const {
 
 void VintraProcess::Stop() {
     if (process_ != nullptr) {
-        // The program has no outside way to ask it to exit yet; end it.
+        // A story that failed half-way may leave the program running.
         if (IsRunning()) {
             TerminateProcess(process_, 0);
             WaitForSingleObject(process_, 5000);

@@ -20,6 +20,11 @@ public:
     // Starts the program and waits until its message loop first waits for
     // input, which happens after it has installed its hooks.
     bool Start(const std::wstring& path, std::string& error);
+    // Starts the program without waiting for it.
+    bool Launch(const std::wstring& path, std::string& error);
+    // Waits for the program to end; true when it did within the time.
+    bool WaitForExit(DWORD milliseconds) const;
+    DWORD ProcessId() const { return processId_; }
     bool IsRunning() const;
     DWORD ExitCode() const;
     void Stop();
