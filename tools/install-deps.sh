@@ -8,7 +8,7 @@ say() { printf '\n=== %s\n' "$*"; }
 
 PACKAGES=(cmake make g++ googletest libbenchmark-dev
           g++-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64
-          wine64 xvfb xauth x11-xkb-utils)
+          wine64 xvfb xauth x11-xkb-utils locales)
 missing=()
 for package in "${PACKAGES[@]}"; do
   dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q "install ok installed" || missing+=("$package")

@@ -30,6 +30,9 @@ vintra_wine_make_prefix() {
     if ! vintra_wine_prefix_ready; then
       rm -rf "$WINEPREFIX"
       "$VINTRA_WINE64" wineboot -i >/dev/null 2>&1
+      # Without a window manager, hiding a "managed" top-level window waits
+      # about 2 s for one; unmanaged windows draw their own captions.
+      "$VINTRA_WINE64" reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /d N /f >/dev/null 2>&1
       "$VINTRA_WINESERVER" -w
       vintra_wine_prefix_ready || { echo "wine: could not create the prefix $WINEPREFIX" >&2; exit 1; }
     fi
