@@ -11,6 +11,19 @@
 
 namespace {
 
+// The main window's icon control shows the program icon at the system's
+// icon size.
+void ExpectTheProgramIconShown(HWND main) {
+    for (HWND child = GetWindow(main, GW_CHILD); child != nullptr; child = GetWindow(child, GW_HWNDNEXT)) {
+        if ((GetWindowLongW(child, GWL_STYLE) & SS_TYPEMASK) != SS_ICON) continue;
+        simdesk::IconFacts facts;
+        ASSERT_TRUE(simdesk::DescribeIcon(reinterpret_cast<HICON>(SendMessageW(child, STM_GETICON, 0, 0)), facts));
+        EXPECT_EQ(facts.width, 32);
+        return;
+    }
+    ADD_FAILURE() << "the main window has no icon control";
+}
+
 class FirstStartUserStory : public ProgramTest {
 protected:
     void SetUp() override {
@@ -30,6 +43,7 @@ protected:
         simdesk::Then([&mainWindowShown] {
             HWND main = simdesk::FindWindowByTitle("Vintra Light");
             mainWindowShown = simdesk::IsShown(main);
+            ExpectTheProgramIconShown(main);
             ASSERT_TRUE(simdesk::CloseWithCloseBox(main));
         });
         simdesk::Then([] { simdesk::AnswerMessageBox(IDOK); });

@@ -6,6 +6,7 @@
 #include "ResourceTable.h"
 
 #include "State.h"
+#include "WindowManager.h"
 #include "simdesk/Resources.h"
 
 #include <cstdint>
@@ -88,6 +89,11 @@ bool IsIconDirectory(const BYTE* directory, std::size_t size, std::size_t& count
 
 struct IconTable {
     std::map<std::uintptr_t, simdesk::IconFacts> live;
+    // Icons the system loads for static controls of dialog templates, once
+    // per resource, shared and never destroyed, as the platform's shared
+    // icons: they are not the program's to leak.
+    std::map<std::uintptr_t, simdesk::IconFacts> shared;
+    std::map<std::u16string, HICON> sharedByName;
     std::uintptr_t nextHandle = 0x30000;
 };
 
@@ -95,7 +101,12 @@ IconTable& Icons() {
     static IconTable table;
     // Icons belong to the program's process: a fresh desktop has none. Handle
     // values keep growing, so an icon of an earlier run never comes back live.
-    static const bool resetRegistered = (OnReset([] { table.live.clear(); }), true);
+    static const bool resetRegistered = (OnReset([] {
+                                            table.live.clear();
+                                            table.shared.clear();
+                                            table.sharedByName.clear();
+                                        }),
+                                        true);
     (void)resetRegistered;
     return table;
 }
@@ -161,13 +172,37 @@ int LiveIconCount() {
 }
 
 bool DescribeIcon(HICON icon, IconFacts& facts) {
-    auto found = Icons().live.find(reinterpret_cast<std::uintptr_t>(icon));
-    if (found == Icons().live.end()) return false;
-    facts = found->second;
-    return true;
+    for (const auto* table : {&Icons().live, &Icons().shared}) {
+        auto found = table->find(reinterpret_cast<std::uintptr_t>(icon));
+        if (found == table->end()) continue;
+        facts = found->second;
+        return true;
+    }
+    return false;
 }
 
 }  // namespace simdesk
+
+namespace simdesk::detail {
+
+// A static control's icon, at the system's icon size.
+HICON LoadStaticIcon(HINSTANCE instance, LPCWSTR name) {
+    IconTable& table = Icons();
+    const auto ordinal = reinterpret_cast<std::uintptr_t>(name);
+    const std::u16string key = ordinal <= 0xFFFF ? u"#" + std::u16string(1, static_cast<char16_t>(ordinal))
+                                                 : std::u16string(name);
+    auto cached = table.sharedByName.find(key);
+    if (cached != table.sharedByName.end()) return cached->second;
+    HICON icon = static_cast<HICON>(LoadIconResource(instance, name, 0, 0, LR_DEFAULTSIZE));
+    if (icon == nullptr) return nullptr;
+    const auto value = reinterpret_cast<std::uintptr_t>(icon);
+    table.shared[value] = table.live[value];
+    table.live.erase(value);
+    table.sharedByName[key] = icon;
+    return icon;
+}
+
+}  // namespace simdesk::detail
 
 HANDLE WINAPI LoadImageW(HINSTANCE instance, LPCWSTR name, UINT type, int cx, int cy, UINT flags) {
     // Icons are the only images the program loads; any other kind or flag is

@@ -31,11 +31,6 @@ HICON IconFromCreation(const CREATESTRUCTW* create) {
 
 namespace simdesk::detail {
 
-// Icons come from the icon tables; without them a static shows none.
-__attribute__((weak)) HICON LoadStaticIcon(HINSTANCE /*instance*/, LPCWSTR /*name*/) {
-    return nullptr;
-}
-
 LRESULT CALLBACK StaticProcedure(HWND control, UINT message, WPARAM wParam, LPARAM lParam) {
     (void)kRegistered;
     switch (message) {
