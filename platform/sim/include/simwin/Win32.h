@@ -14,3 +14,4 @@
 #include "simwin/Ole32.h"
 #include "simwin/ShellLink.h"
 #include "simwin/Resources.h"
+#include "simwin/Gdi32.h"
