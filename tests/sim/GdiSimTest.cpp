@@ -29,6 +29,7 @@ TEST_F(GdiSimTest, CountsShowEveryObjectAndContextUntilGivenBack) {
     HGDIOBJ oldBitmap = SelectObject(memory, bitmap);
     HGDIOBJ oldFont = SelectObject(memory, font);
     EXPECT_EQ(simdesk::SelectedBitmap(memory), bitmap);
+    EXPECT_FALSE(DeleteObject(bitmap)) << "a selected bitmap stays, as Windows documents";
     // A font deleted while selected is gone for the program but lives on in
     // the context until put back.
     EXPECT_TRUE(DeleteObject(font));
@@ -47,7 +48,7 @@ TEST_F(GdiSimTest, CountsShowEveryObjectAndContextUntilGivenBack) {
     EXPECT_EQ(simdesk::LiveDeviceContexts(), 0);
 }
 
-TEST_F(GdiSimTest, ASixteenBitScreenMakesSixteenBitBitmapsThatBlitToThirtyTwo) {
+TEST_F(GdiSimTest, ASixteenBitScreenMakesFiveSixFiveBitmapsReadBackWidened) {
     simdesk::SetScreenBitsPerPixel(16);
     HDC screen = GetDC(nullptr);
     HBITMAP narrow = CreateCompatibleBitmap(screen, 3, 1);
@@ -62,11 +63,18 @@ TEST_F(GdiSimTest, ASixteenBitScreenMakesSixteenBitBitmapsThatBlitToThirtyTwo) {
         SetBkColor(from, colors[x]);
         ExtTextOutW(from, 0, 0, ETO_OPAQUE, &pixel, nullptr, 0, nullptr);
     }
+    // A 32-bit bitmap does not go into a 16-bit screen's memory context.
     HBITMAP wide = CreateBitmap(3, 1, 1, 32, nullptr);
     HDC to = CreateCompatibleDC(screen);
-    HGDIOBJ oldTo = SelectObject(to, wide);
+    EXPECT_EQ(SelectObject(to, wide), nullptr);
+    HBITMAP copy = CreateCompatibleBitmap(screen, 3, 1);
+    HGDIOBJ oldTo = SelectObject(to, copy);
     ASSERT_TRUE(BitBlt(to, 0, 0, 3, 1, from, 0, 0, SRCCOPY));
-    const simdesk::BitmapPixels pixels = simdesk::ReadBitmap(wide);
+    WORD words[3] = {};
+    GetBitmapBits(narrow, sizeof(words), words);
+    EXPECT_EQ(words[0], 0xFFFF);
+    EXPECT_EQ(words[2], (25 << 11) | (25 << 5) | 6) << "5-6-5";
+    const simdesk::BitmapPixels pixels = simdesk::ReadBitmap(copy);
     EXPECT_EQ(pixels.At(0, 0), RGB(255, 255, 255)) << "full intensity stays full";
     EXPECT_EQ(pixels.At(1, 0), RGB(0, 0, 0));
     // 200 → 25 of 31 → 206; 100 → 25 of 63 → 101; 50 → 6 of 31 → 49.
@@ -74,6 +82,7 @@ TEST_F(GdiSimTest, ASixteenBitScreenMakesSixteenBitBitmapsThatBlitToThirtyTwo) {
     SelectObject(to, oldTo);
     SelectObject(from, oldFrom);
     DeleteObject(wide);
+    DeleteObject(copy);
     DeleteObject(narrow);
     DeleteDC(to);
     DeleteDC(from);
@@ -139,6 +148,13 @@ TEST_F(GdiSimTest, MenuMetricsAreTheDesktopsOwn) {
     EXPECT_EQ(metrics.iMenuHeight, 19);
     EXPECT_EQ(metrics.lfMenuFont.lfHeight, -12);
     EXPECT_EQ(std::u16string(metrics.lfMenuFont.lfFaceName), u"Segoe UI");
+
+    // An unknown size is refused and nothing past it written (Windows' rule;
+    // Wine fills the structure whatever the size says).
+    NONCLIENTMETRICSW unknown{};
+    unknown.cbSize = 123;
+    EXPECT_FALSE(SystemParametersInfoW(SPI_GETNONCLIENTMETRICS, 123, &unknown, 0));
+    EXPECT_EQ(unknown.iBorderWidth, 0);
 }
 
 }  // namespace

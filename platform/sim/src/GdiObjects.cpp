@@ -204,6 +204,10 @@ HGDIOBJ WINAPI SelectObject(HDC dc, HGDIOBJ handle) {
             if (!context->memory) return nullptr;
             if (context->bitmap == handle) return handle;
             if (object->selections > 0 && !object->stock) return nullptr;
+            // A memory context draws for the screen's device: only bitmaps of
+            // its format, or monochrome ones, go in.
+            if (object->surface.bitsPerPixel != 1 && object->surface.bitsPerPixel != Tables().screenBitsPerPixel)
+                return nullptr;
             slot = reinterpret_cast<HGDIOBJ*>(&context->bitmap);
             break;
         case GdiKind::Font: slot = reinterpret_cast<HGDIOBJ*>(&context->font); break;
@@ -217,8 +221,10 @@ HGDIOBJ WINAPI SelectObject(HDC dc, HGDIOBJ handle) {
     return previous;
 }
 
-// A selected bitmap cannot be deleted; a selected font or brush is deleted
-// as far as the program is concerned, and goes when it is deselected.
+// A selected bitmap cannot be deleted, as the platform documents (Wine
+// answers TRUE and deletes it when deselected; a program that deselects
+// first never sees the difference). A selected font or brush is deleted as
+// far as the program is concerned, and goes when it is deselected.
 BOOL WINAPI DeleteObject(HGDIOBJ handle) {
     auto found = Tables().objects.find(reinterpret_cast<std::uintptr_t>(handle));
     if (found == Tables().objects.end() || found->second.deletePending) return FALSE;
