@@ -46,6 +46,14 @@ inline INT_PTR CALLBACK TabsDialogProc(HWND dialog, UINT message, WPARAM, LPARAM
     return FALSE;
 }
 
+// The notifications of a change of tab, without NM_CLICK and the like.
+inline std::vector<Notification> TabChanges() {
+    std::vector<Notification> out;
+    for (const Notification& n : Notifications())
+        if (n.code == TCN_SELCHANGING || n.code == TCN_SELCHANGE) out.push_back(n);
+    return out;
+}
+
 inline HWND CreateTabsDialog() {
     Notifications().clear();
     VetoChanges() = false;

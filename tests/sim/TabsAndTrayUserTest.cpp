@@ -36,23 +36,23 @@ TEST_F(TabClicks, ClickingATabByItsTextMakesItCurrentAndTellsTheDialog) {
     EXPECT_EQ(simdesk::CurrentTab(dialog_, kTabs), "Программа");
     EXPECT_TRUE(simdesk::ClickTab(dialog_, kTabs, "Общие"));
     EXPECT_EQ(CurrentTab(tabs_), 1);
-    ASSERT_EQ(Notifications().size(), 2u);
-    EXPECT_EQ(Notifications()[0].code, static_cast<UINT>(TCN_SELCHANGING));
-    EXPECT_EQ(Notifications()[0].currentTab, 0);
-    EXPECT_EQ(Notifications()[1].code, static_cast<UINT>(TCN_SELCHANGE));
-    EXPECT_EQ(Notifications()[1].currentTab, 1);
+    ASSERT_EQ(TabChanges().size(), 2u);
+    EXPECT_EQ(TabChanges()[0].code, static_cast<UINT>(TCN_SELCHANGING));
+    EXPECT_EQ(TabChanges()[0].currentTab, 0);
+    EXPECT_EQ(TabChanges()[1].code, static_cast<UINT>(TCN_SELCHANGE));
+    EXPECT_EQ(TabChanges()[1].currentTab, 1);
 
     EXPECT_TRUE(simdesk::ClickTab(dialog_, kTabs, 0));
     EXPECT_EQ(simdesk::CurrentTab(dialog_, kTabs), "Программа");
-    EXPECT_EQ(Notifications().size(), 4u);
+    EXPECT_EQ(TabChanges().size(), 4u);
 }
 
 TEST_F(TabClicks, ARefusedChangeKeepsTheTab) {
     VetoChanges() = true;
     EXPECT_TRUE(simdesk::ClickTab(dialog_, kTabs, 1));
     EXPECT_EQ(CurrentTab(tabs_), 0);
-    ASSERT_EQ(Notifications().size(), 1u);
-    EXPECT_EQ(Notifications()[0].code, static_cast<UINT>(TCN_SELCHANGING));
+    ASSERT_EQ(TabChanges().size(), 1u);
+    EXPECT_EQ(TabChanges()[0].code, static_cast<UINT>(TCN_SELCHANGING));
 }
 
 TEST_F(TabClicks, ClicksThatCannotReachATabAreRefused) {

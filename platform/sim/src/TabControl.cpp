@@ -1,6 +1,7 @@
 // The "SysTabControl32" window class: a row of tabs above a display area.
 // It tells its parent TCN_SELCHANGING (which may veto) and TCN_SELCHANGE
-// through WM_NOTIFY when the user picks another tab.
+// through WM_NOTIFY when the user picks another tab, as the button goes
+// down, and NM_CLICK as it comes up.
 //
 // Nothing is drawn, so the layout is fixed and simple: one row of tabs at the
 // top, each as wide as its text in the simulated dialog font (6 pixels a
@@ -171,6 +172,7 @@ LRESULT CALLBACK TabControlProcedure(HWND control, UINT message, WPARAM wParam, 
             ChooseTab(control, TabAt(*state, static_cast<short>(LOWORD(lParam)), static_cast<short>(HIWORD(lParam))));
             return 0;
         case WM_LBUTTONUP:
+            Notify(control, NM_CLICK);
             return 0;
         case TCM_GETITEMCOUNT:
             return static_cast<LRESULT>(state->items.size());

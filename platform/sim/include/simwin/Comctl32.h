@@ -48,6 +48,10 @@ typedef struct tagTCITEMW {
 #define TCM_GETITEMW (TCM_FIRST + 60)
 #define TCM_INSERTITEMW (TCM_FIRST + 62)
 
+// Notifications every common control sends.
+#define NM_FIRST (0U - 0U)
+#define NM_CLICK (NM_FIRST - 2)
+
 #define TCN_FIRST (0U - 550U)
 #define TCN_SELCHANGE (TCN_FIRST - 1)
 #define TCN_SELCHANGING (TCN_FIRST - 2)
