@@ -12,9 +12,5 @@ vintra_test(test_resource_script_test
 vintra_test(icon_test SOURCES common/IconTest.cpp LIBS GTest::gtest_main)
 vintra_test(sim_icon_test SIM_ONLY SOURCES sim/IconTest.cpp LIBS GTest::gtest_main)
 vintra_test(dialog_template_test SOURCES common/DialogTemplateTest.cpp LIBS GTest::gtest_main)
-# The same templates made into windows by the dialog manager. Windows only
-# for now: the simulated desktop has its dialog manager, but no tab control
-# yet for the settings dialog's template (move it out of this condition then).
-if(NOT VINTRA_SIM)
-  vintra_test(dialog_template_window_test SOURCES common/DialogTemplateWindowTest.cpp LIBS GTest::gtest_main)
-endif()
+# The same templates made into windows by the dialog manager.
+vintra_test(dialog_template_window_test SOURCES common/DialogTemplateWindowTest.cpp LIBS GTest::gtest_main)

@@ -1,5 +1,5 @@
 // comctl32: the control classes are always there on the simulated desktop;
-// the call is only remembered.
+// the calls are only remembered.
 #include "State.h"
 
 using namespace simdesk::detail;
@@ -21,6 +21,13 @@ const bool kRegistered = [] {
 void WINAPI InitCommonControls() {
     (void)kRegistered;
     Initialised() = true;
+}
+
+BOOL WINAPI InitCommonControlsEx(const INITCOMMONCONTROLSEX* controls) {
+    (void)kRegistered;
+    if (controls == nullptr || controls->dwSize != sizeof(INITCOMMONCONTROLSEX)) return FALSE;
+    Initialised() = true;
+    return TRUE;
 }
 
 namespace simdesk {

@@ -126,9 +126,17 @@ namespace simdesk::detail {
 LRESULT CALLBACK EditProcedure(HWND edit, UINT message, WPARAM wParam, LPARAM lParam) {
     (void)kRegistered;
     switch (message) {
-        case WM_NCCREATE:
+        case WM_NCCREATE: {
             Edits()[edit] = EditState{};
+            // A bordered edit draws a sunken edge instead of its border, as
+            // the platform's edit control turns the one into the other.
+            const LONG style = GetWindowLongW(edit, GWL_STYLE);
+            if ((style & WS_BORDER) != 0) {
+                SetWindowLongW(edit, GWL_STYLE, style & ~WS_BORDER);
+                SetWindowLongW(edit, GWL_EXSTYLE, GetWindowLongW(edit, GWL_EXSTYLE) | WS_EX_CLIENTEDGE);
+            }
             return DefWindowProcW(edit, message, wParam, lParam);
+        }
         case WM_NCDESTROY:
             Edits().erase(edit);
             return DefWindowProcW(edit, message, wParam, lParam);

@@ -41,6 +41,33 @@ bool ClickControl(HWND control) {
     return true;
 }
 
+// A click at the centre of the tab's rectangle; the tab control decides
+// from the point which tab that is.
+bool ClickTabAt(HWND control, int index) {
+    if (control == nullptr || !IsReallyVisible(control) || !IsReallyEnabled(control)) return false;
+    RECT tab{};
+    if (SendMessageW(control, TCM_GETITEMRECT, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(&tab)) == FALSE)
+        return false;
+    HWND root = RootOf(control);
+    if (State().active != root) Activate(root);
+    if (!IsWindow(control)) return false;
+    const LPARAM point = MAKELPARAM((tab.left + tab.right) / 2, (tab.top + tab.bottom) / 2);
+    SendMessageW(control, WM_LBUTTONDOWN, MK_LBUTTON, point);
+    if (IsWindow(control)) SendMessageW(control, WM_LBUTTONUP, 0, point);
+    return true;
+}
+
+std::u16string TabText(HWND control, int index) {
+    WCHAR text[256] = {};
+    TCITEMW item{};
+    item.mask = TCIF_TEXT;
+    item.pszText = text;
+    item.cchTextMax = static_cast<int>(std::size(text));
+    if (SendMessageW(control, TCM_GETITEMW, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(&item)) == FALSE)
+        return std::u16string();
+    return std::u16string(text);
+}
+
 std::string Text(HWND window) {
     Window* found = FindWindow(window);
     return found != nullptr ? simdesk::ToUtf8(found->text) : std::string();
@@ -79,6 +106,27 @@ bool Tick(HWND window, int controlId, UINT check) {
         if (!ClickControl(box)) return false;
     }
     return IsWindow(box) && SendMessageW(box, BM_GETCHECK, 0, 0) == static_cast<LRESULT>(check);
+}
+
+bool ClickTab(HWND window, int controlId, int index) {
+    return ClickTabAt(GetDlgItem(window, controlId), index);
+}
+
+bool ClickTab(HWND window, int controlId, const std::string& text) {
+    HWND control = GetDlgItem(window, controlId);
+    if (control == nullptr) return false;
+    const std::u16string wanted = WithoutMnemonics(ToUtf16(text));
+    const int count = static_cast<int>(SendMessageW(control, TCM_GETITEMCOUNT, 0, 0));
+    for (int index = 0; index < count; ++index)
+        if (WithoutMnemonics(TabText(control, index)) == wanted) return ClickTabAt(control, index);
+    return false;
+}
+
+std::string CurrentTab(HWND window, int controlId) {
+    HWND control = GetDlgItem(window, controlId);
+    if (control == nullptr) return std::string();
+    const int index = static_cast<int>(SendMessageW(control, TCM_GETCURSEL, 0, 0));
+    return index < 0 ? std::string() : ToUtf8(TabText(control, index));
 }
 
 bool CloseWithCloseBox(HWND window) {

@@ -46,6 +46,7 @@ constexpr UINT kNoClientMove = 0x1000;
 LRESULT CALLBACK ButtonProcedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
 LRESULT CALLBACK StaticProcedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
 LRESULT CALLBACK EditProcedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+LRESULT CALLBACK TabControlProcedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
 // The dialog class's extra bytes: the message result, the dialog procedure
 // and one value for the program.
 constexpr int kDialogExtraBytes = 48;

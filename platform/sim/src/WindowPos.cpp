@@ -311,6 +311,24 @@ BOOL WINAPI ClientToScreen(HWND window, LPPOINT point) {
     return TRUE;
 }
 
+// Null stands for the screen. The answer packs the horizontal shift in its
+// low word and the vertical one in its high word (no mirrored windows here).
+int WINAPI MapWindowPoints(HWND from, HWND to, LPPOINT points, UINT count) {
+    if ((from != nullptr && FindWindow(from) == nullptr) || (to != nullptr && FindWindow(to) == nullptr)) {
+        SetLastError(ERROR_INVALID_WINDOW_HANDLE);
+        return 0;
+    }
+    const POINT fromOrigin = from != nullptr ? ClientOrigin(from) : POINT{0, 0};
+    const POINT toOrigin = to != nullptr ? ClientOrigin(to) : POINT{0, 0};
+    const LONG dx = fromOrigin.x - toOrigin.x;
+    const LONG dy = fromOrigin.y - toOrigin.y;
+    for (UINT i = 0; points != nullptr && i < count; ++i) {
+        points[i].x += dx;
+        points[i].y += dy;
+    }
+    return static_cast<int>(MAKELONG(static_cast<WORD>(dx), static_cast<WORD>(dy)));
+}
+
 BOOL WINAPI SetRect(LPRECT rect, int left, int top, int right, int bottom) {
     if (rect == nullptr) return FALSE;
     *rect = RECT{left, top, right, bottom};

@@ -56,6 +56,7 @@ const WindowClass* SystemClass(const std::u16string& key) {
         {u"BUTTON", {ButtonProcedure, nullptr, 0}},
         {u"STATIC", {StaticProcedure, nullptr, 0}},
         {u"EDIT", {EditProcedure, nullptr, 0}},
+        {u"SYSTABCONTROL32", {TabControlProcedure, nullptr, 0}},
         {u"#32770", {DefDlgProcW, nullptr, kDialogExtraBytes}},
     };
     auto found = system.find(key);

@@ -31,6 +31,14 @@ bool Click(HWND window, const std::string& text);
 // Clicks a check box until it shows `check` (BST_CHECKED, BST_UNCHECKED or
 // BST_INDETERMINATE); false when it cannot be brought there.
 bool Tick(HWND window, int controlId, UINT check = BST_CHECKED);
+// Clicks a tab of the tab control `controlId` (by index or by its text) at
+// the tab's place; false when there is no such tab or the control ignores
+// clicks. Whether the current tab changes is the control's and its parent's
+// business (TCN_SELCHANGING may refuse).
+bool ClickTab(HWND window, int controlId, int index);
+bool ClickTab(HWND window, int controlId, const std::string& text);
+// The text of the current tab of that control; empty when there is none.
+std::string CurrentTab(HWND window, int controlId);
 // Clicks the close box in the window's caption (WM_SYSCOMMAND, SC_CLOSE);
 // false when the window has none or is disabled.
 bool CloseWithCloseBox(HWND window);

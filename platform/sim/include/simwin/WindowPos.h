@@ -91,6 +91,7 @@ BOOL WINAPI GetWindowRect(HWND window, LPRECT rect);
 BOOL WINAPI GetClientRect(HWND window, LPRECT rect);
 BOOL WINAPI ScreenToClient(HWND window, LPPOINT point);
 BOOL WINAPI ClientToScreen(HWND window, LPPOINT point);
+int WINAPI MapWindowPoints(HWND from, HWND to, LPPOINT points, UINT count);
 BOOL WINAPI SetRect(LPRECT rect, int left, int top, int right, int bottom);
 BOOL WINAPI GetWindowPlacement(HWND window, WINDOWPLACEMENT* placement);
 BOOL WINAPI SetWindowPlacement(HWND window, const WINDOWPLACEMENT* placement);
