@@ -39,7 +39,7 @@ struct GifImage {
 
 // Pictures are for menu entries; a logical screen past this many pixels is
 // taken as damaged rather than allocated.
-inline constexpr long long kMaxGifPixels = 4096LL * 4096;
+inline constexpr long long kMaxGifPixels = 1024LL * 1024;
 
 // Decodes `size` bytes at `data` into `image` and returns true; never reads
 // outside them and never writes more than width × height indices. Fails,
